@@ -1,0 +1,16 @@
+#pragma once
+// General routines used at start-up: the title, the program folder and the
+// one way the program reports a failure to the user.
+#include <string>
+
+// "name (ver major.minor.revision) [tag]"; without " [tag]" when the tag is
+// empty. Empty text on any failure.
+std::wstring GetAppTitle(const std::wstring& name, const std::wstring& tag);
+
+// The executable's folder with exactly one trailing backslash; empty text on
+// any failure.
+std::wstring GetAppPath();
+
+// A modal stop box captioned with strTitle. If that box cannot be shown, a
+// second box names the error instead.
+void ShowErrorMessage(const std::wstring& message);

@@ -1,0 +1,105 @@
+#pragma once
+// A top-level window with geometry in twips and the load/unload life cycle of
+// the program's forms. The backend (real or simulated) owns the actual window
+// and turns its messages into the calls below.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+using WindowHandle = void*;
+
+// Why a form is being unloaded, as passed to Form_QueryUnload.
+enum class UnloadMode : std::int16_t {
+    FormControlMenu = 0,  // the window was asked to close
+    FormCode = 1,         // the program unloads it
+    AppWindows = 2,       // the Windows session is ending
+};
+
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// What the window looks like before any code runs.
+struct FormDesign {
+    std::wstring windowClass;
+    std::wstring caption;
+    int iconResource = 0;  // 0: no icon of its own
+};
+
+class FormPeer {
+public:
+    virtual ~FormPeer() = default;
+    virtual WindowHandle Handle() const = 0;
+    virtual PixelRect Bounds() const = 0;
+    virtual void SetBounds(const PixelRect& bounds) = 0;
+    virtual bool Visible() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+};
+
+class Form;
+// Provided by the backend: creates the hidden window of a form being loaded.
+std::unique_ptr<FormPeer> CreateFormPeer(Form& owner, const FormDesign& design);
+// Provided by the backend: the last loaded form is gone, the program ends.
+void LastFormUnloaded();
+
+class Form {
+public:
+    explicit Form(FormDesign design);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window (hidden) and runs Form_Load. Does nothing when loaded.
+    void Load();
+    // Runs Form_QueryUnload, then Form_Unload, then destroys the window.
+    void Unload(UnloadMode mode = UnloadMode::FormCode);
+    bool IsLoaded() const { return peer_ != nullptr; }
+
+    WindowHandle hWnd() const;
+
+    // Geometry in twips, kept by the window in whole pixels.
+    float Left() const;
+    float Top() const;
+    float Width() const;
+    float Height() const;
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+    // Moves the window once with both edges (no call when nothing changes).
+    void SetPosition(float leftTwips, float topTwips);
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+
+    // Entry points for the backend's message handling.
+    void OnCloseRequest() { Unload(UnloadMode::FormControlMenu); }
+    void OnEndSession() { Unload(UnloadMode::AppWindows); }
+    // Destroys the window with no unload handling (the program is ending at once).
+    void Discard();
+
+    static int LoadedCount();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) {
+        (void)cancel;
+        (void)unloadMode;
+    }
+    virtual void Form_Unload(std::int16_t& cancel) { (void)cancel; }
+
+private:
+    void SetBounds(const PixelRect& bounds);
+    void DestroyWindow();
+
+    FormDesign design_;
+    std::unique_ptr<FormPeer> peer_;
+    bool unloading_ = false;
+};
+
+}  // namespace platform

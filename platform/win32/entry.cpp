@@ -1,0 +1,16 @@
+// Process entry: run Main, then the message loop for as long as a form is loaded.
+#include <windows.h>
+
+#include "platform/app.h"
+#include "platform/form.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    Main();
+    if (platform::Form::LoadedCount() == 0) return 0;
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The handle kinds the real backend owns.
+#include <windows.h>
+
+#include "platform/win32/unique_handle.h"
+
+namespace platform::win32 {
+
+struct KernelHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::CloseHandle(h); }
+};
+struct FileHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Type h) { ::CloseHandle(h); }
+};
+struct WindowTraits {
+    using Type = HWND;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DestroyWindow(h); }
+};
+struct IconTraits {
+    using Type = HICON;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DestroyIcon(h); }
+};
+template <typename Gdi>
+struct GdiObjectTraits {
+    using Type = Gdi;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DeleteObject(h); }
+};
+
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+
+}  // namespace platform::win32

@@ -1,0 +1,79 @@
+// The named Windows calls, forwarded to Windows.
+#include <windows.h>
+#undef RtlMoveMemory  // a macro in <windows.h>; ours is a function
+
+#include <cstring>
+#include <vector>
+
+#include "platform/text.h"
+#include "platform/win.h"
+
+namespace win {
+namespace {
+
+// The longest ANSI prefix of `text` that fits in `limit` bytes without
+// splitting a double-byte character.
+std::string AnsiPrefix(const std::wstring& text, std::size_t limit) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t n = (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size()) ? 2 : 1;
+        std::string piece = platform::ToAnsi(std::wstring_view(text).substr(i, n));
+        if (out.size() + piece.size() > limit) break;
+        out += piece;
+        i += n - 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::string& key,
+                                       const std::string& defaultValue, char* buffer,
+                                       std::uint32_t size, const std::wstring& path) {
+    if (size == 0) return 0;
+    std::vector<wchar_t> wide(size, L'\0');
+    const std::wstring wideSection = platform::FromAnsi(section);
+    const std::wstring wideKey = platform::FromAnsi(key);
+    const std::wstring wideDefault = platform::FromAnsi(defaultValue);
+    const DWORD chars = ::GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideDefault.c_str(),
+                                                   wide.data(), size, path.c_str());
+    const std::string value = AnsiPrefix(std::wstring(wide.data(), chars), size - 1);
+    std::memcpy(buffer, value.data(), value.size());
+    buffer[value.size()] = '\0';
+    return static_cast<std::uint32_t>(value.size());
+}
+
+bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
+                                const std::string& value, const std::wstring& path) {
+    return ::WritePrivateProfileStringW(platform::FromAnsi(section).c_str(), platform::FromAnsi(key).c_str(),
+                                        platform::FromAnsi(value).c_str(), path.c_str()) != 0;
+}
+
+Handle GetProcessHeap() { return ::GetProcessHeap(); }
+
+void* HeapAlloc(Handle heap, std::uint32_t flags, std::size_t bytes) { return ::HeapAlloc(heap, flags, bytes); }
+
+void* HeapReAlloc(Handle heap, std::uint32_t flags, void* block, std::size_t bytes) {
+    return ::HeapReAlloc(heap, flags, block, bytes);
+}
+
+bool HeapFree(Handle heap, std::uint32_t flags, void* block) { return ::HeapFree(heap, flags, block) != 0; }
+
+int lstrlenA(const char* text) { return ::lstrlenA(text); }
+
+void RtlMoveMemory(void* destination, const void* source, std::size_t bytes) {
+    std::memmove(destination, source, bytes);
+}
+
+int ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+
+bool GetCursorPos(Point& point) {
+    POINT p{};
+    const bool ok = ::GetCursorPos(&p) != 0;
+    point = {p.x, p.y};
+    return ok;
+}
+
+bool SetCursorPos(int x, int y) { return ::SetCursorPos(x, y) != 0; }
+
+}  // namespace win
