@@ -18,8 +18,7 @@ public:
     std::wstring getValue(const std::wstring& IstrSection, const std::wstring& IstrKeyName);
 
     // The value as a 16-bit number, IintValue when it is not a number.
-    std::int16_t getIntValue(const std::wstring& IstrSection, const std::wstring& IstrKeyName,
-                             std::int16_t IintValue);
+    std::int16_t getIntValue(const std::wstring& IstrSection, const std::wstring& IstrKeyName, std::int16_t IintValue);
 
 private:
     bool Usable() const;

@@ -56,13 +56,13 @@ std::int64_t RoundToWhole(const DecimalText& number, std::int64_t low, std::int6
 std::int16_t WholeNumber16(std::wstring_view text, std::int16_t fallback) {
     const auto number = ParseDecimalText(text);
     if (!number) return fallback;
-    return static_cast<std::int16_t>(RoundToWhole(*number, std::numeric_limits<std::int16_t>::min(),
-                                                  std::numeric_limits<std::int16_t>::max()));
+    return static_cast<std::int16_t>(
+        RoundToWhole(*number, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
 std::int32_t WholeNumber32(std::wstring_view text, std::int32_t fallback) {
     const auto number = ParseDecimalText(text);
     if (!number) return fallback;
-    return static_cast<std::int32_t>(RoundToWhole(*number, std::numeric_limits<std::int32_t>::min(),
-                                                  std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        RoundToWhole(*number, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }

@@ -10,7 +10,9 @@ namespace platform {
 class RaisedError : public std::runtime_error {
 public:
     RaisedError(std::int32_t number, std::wstring description, std::wstring source = L"Trailglint")
-        : std::runtime_error("raised error"), number_(number), description_(std::move(description)),
+        : std::runtime_error("raised error"),
+          number_(number),
+          description_(std::move(description)),
           source_(std::move(source)) {}
 
     std::int32_t Number() const noexcept { return number_; }

@@ -61,12 +61,8 @@ WindowHandle Form::hWnd() const { return peer_ ? peer_->Handle() : nullptr; }
 
 float Form::Left() const { return peer_ ? ToTwips(peer_->Bounds().x, screen::TwipsPerPixelX()) : 0.0f; }
 float Form::Top() const { return peer_ ? ToTwips(peer_->Bounds().y, screen::TwipsPerPixelY()) : 0.0f; }
-float Form::Width() const {
-    return peer_ ? ToTwips(peer_->Bounds().width, screen::TwipsPerPixelX()) : 0.0f;
-}
-float Form::Height() const {
-    return peer_ ? ToTwips(peer_->Bounds().height, screen::TwipsPerPixelY()) : 0.0f;
-}
+float Form::Width() const { return peer_ ? ToTwips(peer_->Bounds().width, screen::TwipsPerPixelX()) : 0.0f; }
+float Form::Height() const { return peer_ ? ToTwips(peer_->Bounds().height, screen::TwipsPerPixelY()) : 0.0f; }
 
 void Form::SetBounds(const PixelRect& bounds) {
     if (!peer_) return;

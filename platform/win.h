@@ -24,12 +24,12 @@ struct Point {
 // `buffer` as a zero-terminated string of at most size - 1 bytes and returns
 // the number of bytes copied without the terminator.
 std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::string& key,
-                                       const std::string& defaultValue, char* buffer,
-                                       std::uint32_t size, const std::wstring& path);
+                                       const std::string& defaultValue, char* buffer, std::uint32_t size,
+                                       const std::wstring& path);
 
 // Sets key=value in the section, adding either when missing; other lines stay.
-bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
-                                const std::string& value, const std::wstring& path);
+bool WritePrivateProfileStringA(const std::string& section, const std::string& key, const std::string& value,
+                                const std::wstring& path);
 
 // --- process heap ------------------------------------------------------------
 Handle GetProcessHeap();

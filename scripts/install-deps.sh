@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
-  python3 procps
+  python3 procps e2fsprogs clang-format
 )
 
 missing=()

@@ -35,7 +35,7 @@ public:
     bool previousInstance = false;
     std::wstring exeFolder = L"C:\\Program Files\\Trailglint";
     platform::app::Version version{1, 0, 1};
-    bool endedAtOnce = false;      // EndNow was called
+    bool endedAtOnce = false;       // EndNow was called
     bool lastFormUnloaded = false;  // the program ended because no form is left
     std::vector<MessageBox> messageBoxes;
     int messageBoxFailures = 0;  // the next N boxes fail to show
@@ -51,7 +51,7 @@ public:
 
     // --- heap --------------------------------------------------------------------
     bool processHeapAvailable = true;
-    int heapFailures = 0;  // the next N allocations or resizes fail
+    int heapFailures = 0;                           // the next N allocations or resizes fail
     std::map<const void*, std::size_t> heapBlocks;  // live blocks and their sizes
 
     // --- windows -------------------------------------------------------------------

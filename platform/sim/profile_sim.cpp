@@ -102,8 +102,8 @@ std::string Unquote(const std::string& value) {
 }  // namespace
 
 std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::string& key,
-                                       const std::string& defaultValue, char* buffer,
-                                       std::uint32_t size, const std::wstring& path) {
+                                       const std::string& defaultValue, char* buffer, std::uint32_t size,
+                                       const std::wstring& path) {
     if (size == 0) return 0;
     std::string value = defaultValue;
     if (auto sections = Load(path)) {
@@ -118,8 +118,8 @@ std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::st
     return static_cast<std::uint32_t>(n);
 }
 
-bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
-                                const std::string& value, const std::wstring& path) {
+bool WritePrivateProfileStringA(const std::string& section, const std::string& key, const std::string& value,
+                                const std::wstring& path) {
     std::vector<Section> sections = Load(path).value_or(std::vector<Section>(1));
     Section* s = FindSection(sections, section);
     if (!s) {

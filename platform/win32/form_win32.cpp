@@ -20,9 +20,11 @@ HICON LoadIconSized(int resource, int size) {
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 void RegisterFormClass(const FormDesign& design) {
-    WNDCLASSEXW existing{sizeof existing};
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
     if (::GetClassInfoExW(Instance(), design.windowClass.c_str(), &existing)) return;
-    WNDCLASSEXW wc{sizeof wc};
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
     wc.lpfnWndProc = FormProc;
     wc.hInstance = Instance();
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -65,8 +67,8 @@ class Win32FormPeer final : public FormPeer {
 public:
     Win32FormPeer(Form& owner, const FormDesign& design) {
         RegisterFormClass(design);
-        window_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, design.windowClass.c_str(), design.caption.c_str(),
-                                        WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, Instance(), &owner));
+        window_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, design.windowClass.c_str(), design.caption.c_str(), WS_POPUP,
+                                        0, 0, 0, 0, nullptr, nullptr, Instance(), &owner));
     }
     ~Win32FormPeer() override {
         // The form is going away: later messages must not reach it.

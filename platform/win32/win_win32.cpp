@@ -28,8 +28,8 @@ std::string AnsiPrefix(const std::wstring& text, std::size_t limit) {
 }  // namespace
 
 std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::string& key,
-                                       const std::string& defaultValue, char* buffer,
-                                       std::uint32_t size, const std::wstring& path) {
+                                       const std::string& defaultValue, char* buffer, std::uint32_t size,
+                                       const std::wstring& path) {
     if (size == 0) return 0;
     std::vector<wchar_t> wide(size, L'\0');
     const std::wstring wideSection = platform::FromAnsi(section);
@@ -43,8 +43,8 @@ std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::st
     return static_cast<std::uint32_t>(value.size());
 }
 
-bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
-                                const std::string& value, const std::wstring& path) {
+bool WritePrivateProfileStringA(const std::string& section, const std::string& key, const std::string& value,
+                                const std::wstring& path) {
     return ::WritePrivateProfileStringW(platform::FromAnsi(section).c_str(), platform::FromAnsi(key).c_str(),
                                         platform::FromAnsi(value).c_str(), path.c_str()) != 0;
 }

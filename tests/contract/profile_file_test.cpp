@@ -108,8 +108,7 @@ TEST_F(ProfileFile, NumbersRoundHalfToEvenAndOverflowOutside16Bits) {
 }
 
 TEST_F(ProfileFile, WritesLeaveOtherSectionsAndKeysAlone) {
-    testing_files::WriteBytes(path,
-                              "[Other]\r\nA=b\r\n[Window Design]\r\nTop=1\r\nExtra=keep me\r\n[Tail]\r\nZ=9\r\n");
+    testing_files::WriteBytes(path, "[Other]\r\nA=b\r\n[Window Design]\r\nTop=1\r\nExtra=keep me\r\n[Tail]\r\nZ=9\r\n");
     ASSERT_TRUE(ini.setFile(path, false));
     ASSERT_TRUE(ini.setValue(L"window design", L"TOP", L"-40000"));
     ASSERT_TRUE(ini.setValue(L"Config", L"Disp Pointer", L"True"));

@@ -1,7 +1,8 @@
 // The cursor's display count loops.
+#include "probe/mouse_control.h"
+
 #include <gtest/gtest.h>
 
-#include "probe/mouse_control.h"
 #include "tests/unit/desktop_fixture.h"
 
 using MouseControl = DesktopTest;

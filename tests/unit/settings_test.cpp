@@ -1,7 +1,8 @@
 // The settings record: what a file gives, and what a save writes.
+#include "app/settings.h"
+
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
 #include "platform/error.h"
 #include "tests/unit/desktop_fixture.h"
 

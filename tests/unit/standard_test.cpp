@@ -1,7 +1,8 @@
 // Title, program folder and the error report.
+#include "app/standard.h"
+
 #include <gtest/gtest.h>
 
-#include "app/standard.h"
 #include "platform/error.h"
 #include "tests/unit/desktop_fixture.h"
 

@@ -1,7 +1,8 @@
 // The heap string buffer: one exactly sized block, and safe on failure.
+#include "app/str_chain.h"
+
 #include <gtest/gtest.h>
 
-#include "app/str_chain.h"
 #include "platform/error.h"
 #include "tests/unit/desktop_fixture.h"
 

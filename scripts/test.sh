@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs every test: native unit tests on the simulated desktop (ASan + UBSan),
+# then the Windows build's integration tests under Wine and the end-to-end
+# tests of the real Trailglint.exe under Wine on a virtual display.
+# Installs what it needs first. Exit code 0 only when everything passed.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh || exit 1
+
+logs=build/test-logs
+mkdir -p "$logs"
+failed=0
+
+step() {  # step NAME COMMAND...: runs one step, keeps its log, never stops early
+  local name=$1; shift
+  echo "== $name"
+  if "$@" 2>&1 | tee "$logs/$name.log"; then :; else failed=1; echo "== $name FAILED"; fi
+}
+
+step format bash scripts/check-format.sh
+step native-build bash -c 'cmake --preset native >/dev/null && cmake --build --preset native'
+step native-tests ctest --preset native
+step mingw-build bash -c 'cmake --preset mingw >/dev/null && cmake --build --preset mingw'
+step wine-and-e2e-tests ctest --preset mingw
+
+# One closing line over all layers.
+passed=0; broken=0
+for log in "$logs/native-tests.log" "$logs/wine-and-e2e-tests.log"; do
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then broken=$((broken + 1)); failed=1; continue; fi
+  total=${line##* out of }
+  fails=$(sed -E 's/.*passed, ([0-9]+) tests failed.*/\1/' <<<"$line")
+  passed=$((passed + total - fails)); broken=$((broken + fails))
+done
+echo "$passed passed, $broken failed"
+exit $failed

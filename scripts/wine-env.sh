@@ -1,0 +1,24 @@
+# Sourced by the scripts that run Windows programs under Wine. Sets up (once)
+# and selects the project's private Wine prefix under build/.
+# Usage: source scripts/wine-env.sh   (TG_WINEPREFIX chooses another prefix)
+_tg_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${TG_WINEPREFIX:-$_tg_root/build/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+tg_prepare_wineprefix() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.trailglint-ready" ]; then
+      DISPLAY= wineboot -i >/dev/null 2>&1
+      # The marker's face "ＭＳ ゴシック" is drawn with IPAGothic, which has
+      # all eight glyphs (the value name needs a UTF-8 locale to survive).
+      LC_ALL=C.UTF-8 DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+        /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.trailglint-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}

@@ -1,0 +1,175 @@
+"""A virtual desktop with Wine for the end-to-end tests.
+
+One Xvfb display and one Wine prefix serve a whole test run. Each test copies
+the real Trailglint.exe into a folder of its own on drive C:, starts it as a
+person would, and reads back what it did: windows through the inspect helper,
+message boxes through the helper and X, the settings file from disk.
+"""
+import os
+import shutil
+import subprocess
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+EXE = Path(os.environ.get("TRAILGLINT_EXE", ROOT / "build/mingw/Trailglint.exe"))
+INSPECT = Path(os.environ.get("TRAILGLINT_INSPECT", ROOT / "build/mingw/tests/e2e/inspect.exe"))
+WORK = Path(os.environ.get("TRAILGLINT_E2E_WORK", ROOT / "build/mingw/e2e-work"))
+
+MARKER_CLASS = "TrailglintMarker"
+TITLE = "Trailglint (ver 1.0.1) [Ember]"
+
+
+def wait_for(what, condition, timeout=20.0, interval=0.1):
+    """Polls until condition() gives a true value, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Desktop:
+    """Xvfb plus a private Wine prefix."""
+
+    def __init__(self):
+        WORK.mkdir(parents=True, exist_ok=True)
+        self.display = self._free_display()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        socket = Path("/tmp/.X11-unix") / ("X" + self.display[1:])
+        wait_for("the X display", socket.exists, timeout=10)
+        self.env = dict(os.environ, DISPLAY=self.display, TG_WINEPREFIX=str(WORK / "wineprefix"))
+        # The prefix (and its font mapping) is prepared by the project's script.
+        subprocess.run(["bash", "-c", f'source "{ROOT}/scripts/wine-env.sh" && tg_prepare_wineprefix'],
+                       env=self.env, check=True)
+        self.env.update(WINEPREFIX=str(WORK / "wineprefix"), WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.drive_c = WORK / "wineprefix" / "drive_c"
+        self.inspect_exe = self.drive_c / "inspect.exe"
+        shutil.copy(INSPECT, self.inspect_exe)
+        self._start_wineserver()
+
+    def _start_wineserver(self):
+        # A persistent server keeps Wine's own processes up between programs,
+        # so each start takes a fraction of a second instead of seconds.
+        subprocess.run(["wineserver", "-p"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    @staticmethod
+    def _free_display():
+        for n in range(91, 140):
+            if not Path(f"/tmp/.X{n}-lock").exists() and not Path(f"/tmp/.X11-unix/X{n}").exists():
+                return f":{n}"
+        raise RuntimeError("no free X display number")
+
+    def close(self):
+        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        self.xvfb.terminate()
+        self.xvfb.wait(timeout=10)
+
+    def kill_wine(self):
+        """Ends every Wine process of this prefix (a test's clean-up)."""
+        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-w"], env=self.env, stderr=subprocess.DEVNULL, timeout=30)
+        self._start_wineserver()
+
+    # --- reading the desktop ------------------------------------------------
+    def inspect(self, *args):
+        # Output goes through a file: Wine's service processes inherit a pipe
+        # and would hold it open long after the helper has ended.
+        out = WORK / "inspect.out"
+        with open(out, "wb") as sink:
+            code = subprocess.run(["wine", str(self.inspect_exe), *args], env=self.env, stdout=sink,
+                                  stderr=subprocess.DEVNULL, timeout=60).returncode
+        lines = out.read_bytes().decode("utf-8").splitlines()
+        return code, [line.rstrip("\r") for line in lines]
+
+    def marker_windows(self):
+        """(handle, visible, x, y, width, height) of every marker window."""
+        _, lines = self.inspect("find", MARKER_CLASS)
+        return [tuple(int(v) for v in line.split()) for line in lines if line.strip()]
+
+    def message_box(self, caption=TITLE):
+        """(text, ok_x, ok_y) of the box with this caption, or None."""
+        code, lines = self.inspect("msgbox", caption)
+        if code != 0 or len(lines) < 2:
+            return None
+        _, x, y = lines[1].split()
+        return lines[0], int(x), int(y)
+
+    def x_windows_named(self, name):
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + _regex(name) + "$"],
+                                env=self.env, capture_output=True, text=True)
+        return result.stdout.split()
+
+    # --- acting as the user ---------------------------------------------------
+    def click(self, x, y, button=1):
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)], env=self.env, check=True)
+
+    def press_ok(self, box):
+        _, x, y = box
+        self.click(x, y)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True)
+
+
+def _regex(text):
+    return "".join("\\" + c if c in r"\.^$|?*+()[]{}" else c for c in text)
+
+
+class Program:
+    """One copy of Trailglint.exe in a folder of its own on drive C:."""
+
+    def __init__(self, desktop, folder_name, ini=None):
+        self.desktop = desktop
+        self.folder = desktop.drive_c / "tg" / folder_name
+        if self.folder.exists():
+            subprocess.run(["chattr", "-i", str(self.folder)], stderr=subprocess.DEVNULL)
+            shutil.rmtree(self.folder)
+        self.folder.mkdir(parents=True)
+        self.exe = self.folder / "Trailglint.exe"
+        shutil.copy(EXE, self.exe)
+        self.ini = self.folder / "Trailglint.ini"
+        if ini is not None:
+            self.ini.write_bytes(ini.encode("ascii"))
+        self.processes = []
+
+    def start(self):
+        process = subprocess.Popen(["wine", str(self.exe)], env=self.desktop.env, cwd=self.folder,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def wait_for_marker(self):
+        return wait_for("the marker window", self.desktop.marker_windows)
+
+    def close(self):
+        self.desktop.inspect("close", MARKER_CLASS)
+
+    def ini_bytes(self):
+        return self.ini.read_bytes() if self.ini.exists() else None
+
+
+def ini_entries(data):
+    """[(section, key, value)] in file order."""
+    entries, section = [], None
+    for line in data.decode("ascii").splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            section = line[1:-1]
+        elif "=" in line:
+            key, value = line.split("=", 1)
+            entries.append((section, key, value))
+    return entries
+
+
+SETTINGS_ORDER = [
+    ("Window Design", "Top"), ("Window Design", "Left"), ("Window Design", "Pointer Size"),
+    ("Window Design", "Pointer Color"), ("Window Design", "Translucence"), ("Window Design", "Pointer Type"),
+    ("Config", "Disp Pointer"),
+]
