@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target Trailglint inspect
+cmake --build --preset mingw --target Trailglint peek
 
 mkdir -p build/run
 cp build/mingw/Trailglint.exe build/run/
@@ -29,14 +29,14 @@ for _ in $(seq 50); do [ -e /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; 
 
 wine build/run/Trailglint.exe &
 program=$!
-inspect=build/mingw/tests/e2e/inspect.exe
+peek=build/mingw/tests/e2e/peek.exe
 for _ in $(seq 100); do
-  [ -n "$(wine "$inspect" find TrailglintMarker 2>/dev/null)" ] && break
+  [ -n "$(wine "$peek" find TrailglintMarker 2>/dev/null)" ] && break
   sleep 0.2
 done
 sleep 1
 import -window root build/run/screenshot.png
-wine "$inspect" close TrailglintMarker >/dev/null 2>&1
+wine "$peek" close TrailglintMarker >/dev/null 2>&1
 wait $program || true
 echo "No display: ran on a virtual one. Screenshot: build/run/screenshot.png"
 echo "Settings file: build/run/Trailglint.ini"

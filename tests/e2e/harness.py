@@ -2,7 +2,7 @@
 
 One Xvfb display and one Wine prefix serve a whole test run. Each test copies
 the real Trailglint.exe into a folder of its own on drive C:, starts it as a
-person would, and reads back what it did: windows through the inspect helper,
+person would, and reads back what it did: windows through the peek helper,
 message boxes through the helper and X, the settings file from disk.
 """
 import os
@@ -13,7 +13,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 EXE = Path(os.environ.get("TRAILGLINT_EXE", ROOT / "build/mingw/Trailglint.exe"))
-INSPECT = Path(os.environ.get("TRAILGLINT_INSPECT", ROOT / "build/mingw/tests/e2e/inspect.exe"))
+PEEK = Path(os.environ.get("TRAILGLINT_PEEK", ROOT / "build/mingw/tests/e2e/peek.exe"))
 WORK = Path(os.environ.get("TRAILGLINT_E2E_WORK", ROOT / "build/mingw/e2e-work"))
 
 MARKER_CLASS = "TrailglintMarker"
@@ -50,8 +50,8 @@ class Desktop:
         self.env.update(WINEPREFIX=str(WORK / "wineprefix"), WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=")
         self.drive_c = WORK / "wineprefix" / "drive_c"
-        self.inspect_exe = self.drive_c / "inspect.exe"
-        shutil.copy(INSPECT, self.inspect_exe)
+        self.peek_exe = self.drive_c / "peek.exe"
+        shutil.copy(PEEK, self.peek_exe)
         self._start_wineserver()
 
     def _start_wineserver(self):
@@ -78,24 +78,24 @@ class Desktop:
         self._start_wineserver()
 
     # --- reading the desktop ------------------------------------------------
-    def inspect(self, *args):
+    def peek(self, *args):
         # Output goes through a file: Wine's service processes inherit a pipe
         # and would hold it open long after the helper has ended.
-        out = WORK / "inspect.out"
+        out = WORK / "peek.out"
         with open(out, "wb") as sink:
-            code = subprocess.run(["wine", str(self.inspect_exe), *args], env=self.env, stdout=sink,
+            code = subprocess.run(["wine", str(self.peek_exe), *args], env=self.env, stdout=sink,
                                   stderr=subprocess.DEVNULL, timeout=60).returncode
         lines = out.read_bytes().decode("utf-8").splitlines()
         return code, [line.rstrip("\r") for line in lines]
 
     def marker_windows(self):
         """(handle, visible, x, y, width, height) of every marker window."""
-        _, lines = self.inspect("find", MARKER_CLASS)
+        _, lines = self.peek("find", MARKER_CLASS)
         return [tuple(int(v) for v in line.split()) for line in lines if line.strip()]
 
     def message_box(self, caption=TITLE):
         """(text, ok_x, ok_y) of the box with this caption, or None."""
-        code, lines = self.inspect("msgbox", caption)
+        code, lines = self.peek("msgbox", caption)
         if code != 0 or len(lines) < 2:
             return None
         _, x, y = lines[1].split()
@@ -149,7 +149,7 @@ class Program:
         return wait_for("the marker window", self.desktop.marker_windows)
 
     def close(self):
-        self.desktop.inspect("close", MARKER_CLASS)
+        self.desktop.peek("close", MARKER_CLASS)
 
     def ini_bytes(self):
         return self.ini.read_bytes() if self.ini.exists() else None

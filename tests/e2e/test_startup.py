@@ -73,6 +73,19 @@ class Startup(unittest.TestCase):
         self.assertEqual(program.ini_bytes(), before)
         self.end_by_closing(program, first)
 
+    def test_of_two_started_at_the_same_moment_exactly_one_runs(self):
+        program = Program(desktop, "race")
+        processes = [program.start(), program.start()]
+        box = wait_for("the refusal box", desktop.message_box)
+        self.assertEqual(box[0], "二重起動はできません")
+        desktop.press_ok(box)
+        refused = wait_for("the refused start to end",
+                           lambda: [p for p in processes if p.poll() is not None], timeout=20)
+        self.assertEqual(len(refused), 1)
+        self.assertEqual(len(desktop.marker_windows()), 1)
+        running, = [p for p in processes if p.poll() is None]
+        self.end_by_closing(program, running)
+
     def test_a_stored_index_out_of_range_ends_the_start_after_one_box(self):
         ini = "[Window Design]\r\nPointer Size=40000\r\n[Config]\r\nDisp Pointer=True\r\n"
         program = Program(desktop, "overflow", ini=ini)
@@ -121,7 +134,7 @@ class Startup(unittest.TestCase):
         program = Program(desktop, "logoff", ini="[Window Design]\r\nTranslucence=7\r\n")
         process = program.start()
         program.wait_for_marker()
-        _, lines = desktop.inspect("endsession", MARKER_CLASS)
+        _, lines = desktop.peek("endsession", MARKER_CLASS)
         self.assertEqual(lines, ["queryendsession 1"])
         self.assertEqual(process.wait(timeout=20), 0)
         self.assertSavedSettings(program.ini_bytes(), Translucence="7")

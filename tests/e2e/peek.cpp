@@ -1,13 +1,13 @@
 // Reads window state from inside the Wine session for the end-to-end tests,
 // and does what the window manager or the session would do to a window.
 //
-//   inspect find CLASS         one line per top-level window of the class:
+//   peek find CLASS         one line per top-level window of the class:
 //                              "HWND VISIBLE X Y WIDTH HEIGHT"
-//   inspect msgbox CAPTION     the message box with that caption: its text on
+//   peek msgbox CAPTION     the message box with that caption: its text on
 //                              the first line, "ok X Y" (the OK button's centre
 //                              on screen) on the second; exit code 1 if none
-//   inspect close CLASS        asks each window of the class to close (WM_CLOSE)
-//   inspect endsession CLASS   tells each window of the class that the user logs off
+//   peek close CLASS        asks each window of the class to close (WM_CLOSE)
+//   peek endsession CLASS   tells each window of the class that the user logs off
 #include <windows.h>
 
 #include <cstdio>
