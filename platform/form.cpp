@@ -17,7 +17,7 @@ float ToTwips(int pixels, float twipsPerPixel) { return static_cast<float>(pixel
 
 }  // namespace
 
-Form::Form(FormDesign design) : design_(std::move(design)) {}
+Form::Form(FormDesign design) : design_(std::move(design)), font_(design_.font), backColor_(design_.backColor) {}
 
 Form::~Form() { Discard(); }
 
@@ -25,6 +25,8 @@ int Form::LoadedCount() { return loadedForms; }
 
 void Form::Load() {
     if (peer_) return;
+    font_ = design_.font;
+    backColor_ = design_.backColor;
     peer_ = CreateFormPeer(*this, design_);
     ++loadedForms;
     Form_Load();
@@ -113,6 +115,25 @@ bool Form::Visible() const { return peer_ && peer_->Visible(); }
 
 void Form::SetVisible(bool visible) {
     if (peer_ && peer_->Visible() != visible) peer_->SetVisible(visible);
+}
+
+void Form::SetFontSize(float points) {
+    font_.points = points;
+    if (peer_) peer_->SetFont(font_);
+}
+
+void Form::SetBackColor(std::uint32_t color) {
+    backColor_ = color;
+    if (peer_) peer_->SetColors(backColor_, foreColor_);
+}
+
+void Form::SetForeColor(std::uint32_t color) {
+    foreColor_ = color;
+    if (peer_) peer_->SetColors(backColor_, foreColor_);
+}
+
+void Form::Refresh() {
+    if (peer_) peer_->Refresh();
 }
 
 }  // namespace platform

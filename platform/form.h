@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -24,11 +25,27 @@ struct PixelRect {
     int height = 0;
 };
 
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+struct FontSpec {
+    std::wstring face = L"Arial";
+    int charset = 0;
+    int weight = 400;
+    float points = 9.0f;
+};
+
 // What the window looks like before any code runs.
 struct FormDesign {
     std::wstring windowClass;
     std::wstring caption;
     int iconResource = 0;  // 0: no icon of its own
+    FontSpec font;         // selected into the window's own device context
+    std::uint32_t backColor = 0xFFFFFF;
+    bool noTaskbarButton = false;
+    bool transparentCursor = false;  // a 32x32 cursor whose every pixel is transparent
 };
 
 class FormPeer {
@@ -39,6 +56,11 @@ public:
     virtual void SetBounds(const PixelRect& bounds) = 0;
     virtual bool Visible() const = 0;
     virtual void SetVisible(bool visible) = 0;
+    virtual void SetFont(const FontSpec& font) = 0;
+    virtual void SetColors(std::uint32_t back, std::uint32_t fore) = 0;
+    // The window's own device context: its font selected, background mode transparent.
+    virtual void* DeviceContext() const = 0;
+    virtual void Refresh() = 0;
 };
 
 class Form;
@@ -46,6 +68,8 @@ class Form;
 std::unique_ptr<FormPeer> CreateFormPeer(Form& owner, const FormDesign& design);
 // Provided by the backend: the last loaded form is gone, the program ends.
 void LastFormUnloaded();
+// Provided by the backend: the one-line extent of `text` in the font.
+PixelSize MeasureText(const FontSpec& font, std::wstring_view text);
 
 class Form {
 public:
@@ -77,6 +101,19 @@ public:
     bool Visible() const;
     void SetVisible(bool visible);
 
+    float FontSize() const { return font_.points; }
+    void SetFontSize(float points);
+    const FontSpec& Font() const { return font_; }
+    std::uint32_t BackColor() const { return backColor_; }
+    std::uint32_t FillColor() const { return fillColor_; }
+    std::uint32_t ForeColor() const { return foreColor_; }
+    void SetBackColor(std::uint32_t color);
+    void SetFillColor(std::uint32_t color) { fillColor_ = color; }
+    void SetForeColor(std::uint32_t color);
+    void* hDC() const { return peer_ ? peer_->DeviceContext() : nullptr; }
+    // Repaints the window at once.
+    void Refresh();
+
     // Entry points for the backend's message handling.
     void OnCloseRequest() { Unload(UnloadMode::FormControlMenu); }
     void OnEndSession() { Unload(UnloadMode::AppWindows); }
@@ -98,6 +135,10 @@ private:
     void DestroyWindow();
 
     FormDesign design_;
+    FontSpec font_;
+    std::uint32_t backColor_;
+    std::uint32_t fillColor_ = 0;
+    std::uint32_t foreColor_ = 0;
     std::unique_ptr<FormPeer> peer_;
     bool unloading_ = false;
 };

@@ -46,4 +46,32 @@ int ShowCursor(bool show);
 bool GetCursorPos(Point& point);
 bool SetCursorPos(int x, int y);
 
+// --- keys ------------------------------------------------------------------------
+// Negative while the key is down.
+std::int16_t GetKeyState(int virtualKey);
+
+// --- windows (constants live with the code that uses them) -------------------------
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy, std::uint32_t flags);
+std::int32_t GetWindowLongA(Handle window, int index);
+std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value);
+bool SetLayeredWindowAttributes(Handle window, std::uint32_t colorKey, std::uint8_t alpha, std::uint32_t flags);
+bool RedrawWindow(Handle window, const Rect* update, Handle region, std::uint32_t flags);
+bool SetForegroundWindow(Handle window);
+// From this call on the window owns the region (and frees the one it had).
+int SetWindowRgn(Handle window, Handle region, bool redraw);
+
+// --- paths on a device context -------------------------------------------------
+bool BeginPath(Handle dc);
+bool TextOutW(Handle dc, int x, int y, const wchar_t* text, int length);
+bool EndPath(Handle dc);
+// A new region in the device context's coordinates; the caller owns it.
+Handle PathToRegion(Handle dc);
+
 }  // namespace win

@@ -5,17 +5,53 @@
 #include <cmath>
 
 #include "app/settings.h"
+#include "platform/win.h"
 
 namespace {
 
 // The program icon in the resource script.
 constexpr int kProgramIcon = 1;
 
+const platform::FontSpec kGlyphFont{L"ＭＳ ゴシック", 128 /* Shift-JIS */, 700 /* bold */, 72.0f};
+
+constexpr std::uint32_t SWP_NOSIZE = 0x1;
+constexpr std::uint32_t SWP_NOMOVE = 0x2;
+constexpr std::uint32_t SWP_NOACTIVATE = 0x10;
+
+platform::FormDesign MarkerDesign() {
+    platform::FormDesign design;
+    design.windowClass = L"TrailglintMarker";
+    design.caption = L"Trailglint";
+    design.iconResource = kProgramIcon;
+    design.font = kGlyphFont;
+    design.backColor = 0x0000FF;
+    design.noTaskbarButton = true;
+    design.transparentCursor = true;
+    return design;
+}
+
 }  // namespace
+
+std::array<std::int32_t, 7> lngColorTable{};
 
 FrmMain frmMain;
 
-FrmMain::FrmMain() : Form({L"TrailglintMarker", L"Trailglint", kProgramIcon}) {}
+FrmMain::FrmMain() : Form(MarkerDesign()), lblTemplate(kGlyphFont) { BindMenuCommands(); }
+
+void FrmMain::BindMenuCommands() {
+    const auto bind = [this](const platform::MenuArray& array, void (FrmMain::*command)(std::int16_t&)) {
+        for (platform::MenuItem* item : array.Items()) {
+            item->click = [this, command, index = item->index] {
+                std::int16_t chosen = index;
+                (this->*command)(chosen);
+            };
+        }
+    };
+    bind(menus.mnuPointerTypeValue, &FrmMain::mnuPointerTypeValue_Click);
+    bind(menus.mnuFontSizeValue, &FrmMain::mnuFontSizeValue_Click);
+    bind(menus.mnuFontColorValue, &FrmMain::mnuFontColorValue_Click);
+    bind(menus.mnuTransValue, &FrmMain::mnuTransValue_Click);
+}
 
 clsMouseControl& FrmMain::MouseControl() {
     if (!objMouseControl) objMouseControl = std::make_unique<clsMouseControl>();
@@ -25,9 +61,19 @@ clsMouseControl& FrmMain::MouseControl() {
 void FrmMain::Form_Load() {
     blnMenuOpen = false;
     blnNoReshape = true;
+    lngColorTable = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x008000, 0x0000FF, 0x00FFFF};
     SetTop(static_cast<float>(lngTop));
     SetLeft(static_cast<float>(lngLeft));
+    // The record's own fields: a correction a command makes stays in the record.
+    mnuPointerTypeValue_Click(intPointerType);
+    mnuFontColorValue_Click(intPointerColor);
+    mnuFontSizeValue_Click(intPointerSize);
+    mnuTransValue_Click(intTranslucence);
     blnNoReshape = false;
+    MoveToCursor();
+    timClock_Timer();
+    win::SetWindowPos(hWnd(), reinterpret_cast<void*>(static_cast<std::intptr_t>(-1)), 0, 0, 0, 0,
+                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 void FrmMain::Form_QueryUnload(std::int16_t&, std::int16_t) {}

@@ -1,21 +1,47 @@
 #pragma once
-// The marker window.
+// The marker window: a borderless, topmost window cut to the outline of one
+// glyph and centred on the cursor.
+#include <array>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/form.h"
+#include "platform/label.h"
 #include "probe/mouse_control.h"
+#include "tray/popup_menu.h"
+
+// Colours of the colour menu, 0x00BBGGRR; colour index n is entry n - 1.
+extern std::array<std::int32_t, 7> lngColorTable;
 
 class FrmMain final : public platform::Form {
 public:
     FrmMain();
 
+    // --- appearance commands: the menu's index, corrected in place where needed
+    void mnuPointerTypeValue_Click(std::int16_t& Index);
+    void mnuFontSizeValue_Click(std::int16_t& Index);
+    void mnuFontColorValue_Click(std::int16_t& Index);
+    void mnuTransValue_Click(std::int16_t& Index);
+
+    // Sizes the window to the glyph, cuts it to the glyph's outline and shows
+    // it exactly when the marker is to be shown.
+    void timClock_Timer();
+    // Centres the window on the cursor (not while the popup menu is up).
+    void MoveToCursor();
+
+    clsMouseControl& MouseControl();
+
+    // The current glyph, one of the glyph menu's captions.
+    std::wstring strPointerText;
     // True while the popup menu is up: the marker stays where it is.
     bool blnMenuOpen = false;
     // True while loading and once quitting has begun: no reshaping.
     bool blnNoReshape = true;
 
-    // Created by whichever routine needs it first, released at unload.
-    clsMouseControl& MouseControl();
+    // Measures the glyph: its size is the window's size.
+    platform::Label lblTemplate;
+    PopupMenu menus = BuildPopupMenu();
 
 protected:
     void Form_Load() override;
@@ -23,6 +49,8 @@ protected:
     void Form_Unload(std::int16_t& cancel) override;
 
 private:
+    void BindMenuCommands();
+
     std::unique_ptr<clsMouseControl> objMouseControl;
 };
 

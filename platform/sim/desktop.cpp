@@ -36,9 +36,22 @@ void Desktop::EndSession() {
     for (platform::Form* owner : owners) owner->OnEndSession();
 }
 
-platform::WindowHandle Desktop::NewHandle() {
+void* Desktop::NewHandle() {
     nextHandle_ += 4;
-    return reinterpret_cast<platform::WindowHandle>(nextHandle_);
+    return reinterpret_cast<void*>(nextHandle_);
+}
+
+Window* Desktop::FindByDc(void* dc) {
+    for (auto& [handle, window] : windows) {
+        if (window.dc == dc) return &window;
+    }
+    return nullptr;
+}
+
+int Desktop::LooseRegions() const {
+    int owned = 0;
+    for (const auto& [handle, window] : windows) owned += window.region != nullptr;
+    return static_cast<int>(regions.size()) - owned;
 }
 
 std::string NativePath(const std::wstring& path) {

@@ -13,12 +13,41 @@
 
 namespace sim {
 
+// A region as the simulated graphics build it: the outline of a text drawn
+// in a font of some size at a point.
+struct Region {
+    std::wstring text;
+    platform::FontSpec font;
+    int x = 0;
+    int y = 0;
+    bool operator==(const Region& o) const {
+        return text == o.text && font.face == o.font.face && font.points == o.font.points &&
+               font.weight == o.font.weight && font.charset == o.font.charset && x == o.x && y == o.y;
+    }
+};
+
 struct Window {
     platform::Form* owner = nullptr;
     platform::FormDesign design;
     platform::PixelRect bounds;
     bool visible = false;
     int moves = 0;  // how many times the window was moved or sized
+    platform::FontSpec font;
+    std::uint32_t backColor = 0;
+    std::uint32_t foreColor = 0;
+    int refreshes = 0;
+    void* dc = nullptr;
+    win::Handle region = nullptr;  // owned by the window
+    std::int32_t exStyle = 0;
+    int exStyleWrites = 0;
+    int alpha = -1;  // -1: never set
+    bool topmost = false;
+};
+
+// What has been recorded into a device context's path.
+struct Path {
+    bool open = false;
+    std::vector<Region> outlines;
 };
 
 struct MessageBox {
@@ -54,15 +83,27 @@ public:
     int heapFailures = 0;                           // the next N allocations or resizes fail
     std::map<const void*, std::size_t> heapBlocks;  // live blocks and their sizes
 
+    // --- keys ------------------------------------------------------------------------
+    std::map<int, bool> keysDown;
+
+    // --- graphics ---------------------------------------------------------------------
+    std::map<win::Handle, Region> regions;  // every live region
+    std::map<void*, Path> paths;            // by device context
+    // Regions that no window owns: each one is a leaked GDI object.
+    int LooseRegions() const;
+
     // --- windows -------------------------------------------------------------------
     std::map<platform::WindowHandle, Window> windows;
+    // The window calls in the order they were made, for tests of ordering.
+    std::vector<std::string> calls;
     Window* Find(platform::WindowHandle handle);
+    Window* FindByDc(void* dc);
     // The user closes the window (WM_CLOSE).
     void Close(platform::WindowHandle handle);
     // The user logs off: every window is asked and then told the session ends.
     void EndSession();
 
-    platform::WindowHandle NewHandle();
+    void* NewHandle();
 
 private:
     std::size_t nextHandle_ = 0x1000;

@@ -1,4 +1,6 @@
 // Windows of the simulated desktop.
+#include <cmath>
+
 #include "platform/form.h"
 #include "platform/sim/desktop.h"
 
@@ -11,18 +13,40 @@ public:
         sim::Window window;
         window.owner = &owner;
         window.design = design;
+        window.font = design.font;
+        window.backColor = design.backColor;
+        window.dc = sim::desktop().NewHandle();
         sim::desktop().windows[handle_] = window;
     }
-    ~SimFormPeer() override { sim::desktop().windows.erase(handle_); }
+    ~SimFormPeer() override {
+        sim::Desktop& d = sim::desktop();
+        d.regions.erase(Self().region);
+        d.paths.erase(Self().dc);
+        d.windows.erase(handle_);
+    }
 
     WindowHandle Handle() const override { return handle_; }
     PixelRect Bounds() const override { return Self().bounds; }
     void SetBounds(const PixelRect& bounds) override {
         Self().bounds = bounds;
         ++Self().moves;
+        sim::desktop().calls.push_back("Move");
     }
     bool Visible() const override { return Self().visible; }
-    void SetVisible(bool visible) override { Self().visible = visible; }
+    void SetVisible(bool visible) override {
+        Self().visible = visible;
+        sim::desktop().calls.push_back(visible ? "Show" : "Hide");
+    }
+    void SetFont(const FontSpec& font) override { Self().font = font; }
+    void SetColors(std::uint32_t back, std::uint32_t fore) override {
+        Self().backColor = back;
+        Self().foreColor = fore;
+    }
+    void* DeviceContext() const override { return Self().dc; }
+    void Refresh() override {
+        ++Self().refreshes;
+        sim::desktop().calls.push_back("Refresh");
+    }
 
 private:
     sim::Window& Self() const { return sim::desktop().windows.at(handle_); }
@@ -36,5 +60,12 @@ std::unique_ptr<FormPeer> CreateFormPeer(Form& owner, const FormDesign& design) 
 }
 
 void LastFormUnloaded() { sim::desktop().lastFormUnloaded = true; }
+
+// Simple metrics: every character is a square cell as wide as the font is
+// high (points at 96 dots per inch).
+PixelSize MeasureText(const FontSpec& font, std::wstring_view text) {
+    const int cell = static_cast<int>(std::lround(font.points * 96.0f / 72.0f));
+    return {cell * static_cast<int>(text.size()), cell};
+}
 
 }  // namespace platform

@@ -1,12 +1,11 @@
 // Application services and screen, on Windows.
-#include <windows.h>
-
 #include <cstring>
 
 #include "platform/app.h"
 #include "platform/error.h"
 #include "platform/screen.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/windows_headers.h"
 
 namespace platform::app {
 namespace {

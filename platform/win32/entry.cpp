@@ -1,8 +1,7 @@
 // Process entry: run Main, then the message loop for as long as a form is loaded.
-#include <windows.h>
-
 #include "platform/app.h"
 #include "platform/form.h"
+#include "platform/win32/windows_headers.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Main();

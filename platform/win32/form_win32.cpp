@@ -1,9 +1,12 @@
-// Forms as real top-level windows: borderless, no task-bar button, hidden
-// until the program shows them, never activated by being shown.
-#include <windows.h>
+// Forms as real top-level windows: borderless, hidden until the program shows
+// them, never activated by being shown. Each keeps a device context of its own
+// with its font selected and a transparent background mode.
+#include <array>
 
 #include "platform/form.h"
+#include "platform/win32/font_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/windows_headers.h"
 
 namespace platform {
 namespace {
@@ -17,6 +20,17 @@ HICON LoadIconSized(int resource, int size) {
         ::LoadImageW(Instance(), MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
 }
 
+// A 32x32 cursor whose every pixel is transparent (AND mask set, XOR clear).
+HCURSOR TransparentCursor() {
+    static win32::UniqueCursor cursor = [] {
+        std::array<BYTE, 32 * 32 / 8> andMask;
+        std::array<BYTE, 32 * 32 / 8> xorMask{};
+        andMask.fill(0xFF);
+        return win32::UniqueCursor(::CreateCursor(Instance(), 0, 0, 32, 32, andMask.data(), xorMask.data()));
+    }();
+    return cursor.get();
+}
+
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 void RegisterFormClass(const FormDesign& design) {
@@ -25,55 +39,37 @@ void RegisterFormClass(const FormDesign& design) {
     if (::GetClassInfoExW(Instance(), design.windowClass.c_str(), &existing)) return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
+    wc.style = CS_OWNDC;
     wc.lpfnWndProc = FormProc;
     wc.hInstance = Instance();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hCursor = design.transparentCursor ? TransparentCursor() : ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconSized(design.iconResource, ::GetSystemMetrics(SM_CXICON));
     wc.hIconSm = LoadIconSized(design.iconResource, ::GetSystemMetrics(SM_CXSMICON));
     wc.lpszClassName = design.windowClass.c_str();
     ::RegisterClassExW(&wc);
 }
 
-Form* OwnerOf(HWND hwnd) { return reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
-
-LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    Form* owner = OwnerOf(hwnd);
-    if (!owner) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    // Nothing the program raises may cross into Windows.
-    try {
-        switch (message) {
-            case WM_CLOSE:
-                owner->OnCloseRequest();
-                return 0;
-            case WM_QUERYENDSESSION:
-                return TRUE;
-            case WM_ENDSESSION:
-                if (wParam) owner->OnEndSession();
-                return 0;
-            default:
-                break;
-        }
-    } catch (...) {
-        return 0;
-    }
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 class Win32FormPeer final : public FormPeer {
 public:
     Win32FormPeer(Form& owner, const FormDesign& design) {
         RegisterFormClass(design);
-        window_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, design.windowClass.c_str(), design.caption.c_str(), WS_POPUP,
-                                        0, 0, 0, 0, nullptr, nullptr, Instance(), &owner));
+        const DWORD exStyle = design.noTaskbarButton ? WS_EX_TOOLWINDOW : 0;
+        window_.reset(::CreateWindowExW(exStyle, design.windowClass.c_str(), design.caption.c_str(), WS_POPUP, 0, 0, 0,
+                                        0, nullptr, nullptr, Instance(), this));
+        owner_ = &owner;
+        dc_ = ::GetDC(window_.get());  // the class's own: valid for the window's life
+        ::SetBkMode(dc_, TRANSPARENT);
+        SetFont(design.font);
+        SetColors(design.backColor, 0);
     }
     ~Win32FormPeer() override {
         // The form is going away: later messages must not reach it.
         if (window_) ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+        if (dc_ && font_) ::SelectObject(dc_, ::GetStockObject(SYSTEM_FONT));
+        window_.reset();
     }
+
+    Form* Owner() const { return owner_; }
 
     WindowHandle Handle() const override { return window_.get(); }
 
@@ -89,11 +85,77 @@ public:
 
     bool Visible() const override { return ::IsWindowVisible(window_.get()) != FALSE; }
 
+    // Showing never activates: the marker must not take the focus from the
+    // application the user is presenting.
     void SetVisible(bool visible) override { ::ShowWindow(window_.get(), visible ? SW_SHOWNA : SW_HIDE); }
+
+    void SetFont(const FontSpec& font) override {
+        win32::UniqueFont created = win32::CreateFontFor(font);
+        if (!created) return;
+        ::SelectObject(dc_, created.get());
+        font_ = std::move(created);  // the previous font is deselected, so it may go
+    }
+
+    void SetColors(std::uint32_t back, std::uint32_t fore) override {
+        if (!background_ || back != backColor_) {
+            background_.reset(::CreateSolidBrush(back));
+            backColor_ = back;
+        }
+        ::SetTextColor(dc_, fore);
+    }
+
+    void* DeviceContext() const override { return dc_; }
+
+    void Refresh() override {
+        ::RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+
+    void EraseBackground(HDC dc) const {
+        RECT client{};
+        ::GetClientRect(window_.get(), &client);
+        ::FillRect(dc, &client, background_.get());
+    }
 
 private:
     win32::UniqueWindow window_;
+    Form* owner_ = nullptr;
+    HDC dc_ = nullptr;
+    win32::UniqueFont font_;
+    win32::UniqueBrush background_;
+    std::uint32_t backColor_ = 0;
 };
+
+Win32FormPeer* PeerOf(HWND hwnd) { return reinterpret_cast<Win32FormPeer*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    Win32FormPeer* peer = PeerOf(hwnd);
+    if (!peer || !peer->Owner()) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    // Nothing the program raises may cross into Windows.
+    try {
+        switch (message) {
+            case WM_ERASEBKGND:
+                peer->EraseBackground(reinterpret_cast<HDC>(wParam));
+                return 1;
+            case WM_CLOSE:
+                peer->Owner()->OnCloseRequest();
+                return 0;
+            case WM_QUERYENDSESSION:
+                return TRUE;
+            case WM_ENDSESSION:
+                if (wParam) peer->Owner()->OnEndSession();
+                return 0;
+            default:
+                break;
+        }
+    } catch (...) {
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
 
 }  // namespace
 
@@ -102,5 +164,16 @@ std::unique_ptr<FormPeer> CreateFormPeer(Form& owner, const FormDesign& design) 
 }
 
 void LastFormUnloaded() { ::PostQuitMessage(0); }
+
+PixelSize MeasureText(const FontSpec& font, std::wstring_view text) {
+    win32::UniqueFont measured = win32::CreateFontFor(font);
+    HDC screen = ::GetDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(screen, measured.get());
+    SIZE extent{};
+    ::GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &extent);
+    ::SelectObject(screen, previous);
+    ::ReleaseDC(nullptr, screen);
+    return {extent.cx, extent.cy};
+}
 
 }  // namespace platform

@@ -1,8 +1,7 @@
 #pragma once
 // The handle kinds the real backend owns.
-#include <windows.h>
-
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/windows_headers.h"
 
 namespace platform::win32 {
 
@@ -26,6 +25,11 @@ struct IconTraits {
     static Type Invalid() { return nullptr; }
     static void Close(Type h) { ::DestroyIcon(h); }
 };
+struct CursorTraits {
+    using Type = HCURSOR;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DestroyCursor(h); }
+};
 template <typename Gdi>
 struct GdiObjectTraits {
     using Type = Gdi;
@@ -39,5 +43,7 @@ using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueCursor = UniqueHandle<CursorTraits>;
 
 }  // namespace platform::win32

@@ -1,6 +1,5 @@
-#include <windows.h>
-
 #include "platform/text.h"
+#include "platform/win32/windows_headers.h"
 
 namespace platform {
 

@@ -1,12 +1,10 @@
 // The named Windows calls, forwarded to Windows.
-#include <windows.h>
-#undef RtlMoveMemory  // a macro in <windows.h>; ours is a function
-
 #include <cstring>
 #include <vector>
 
 #include "platform/text.h"
 #include "platform/win.h"
+#include "platform/win32/windows_headers.h"
 
 namespace win {
 namespace {

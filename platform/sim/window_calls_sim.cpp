@@ -1,0 +1,107 @@
+// Window, key and path calls of the simulated desktop.
+#include <string>
+
+#include "platform/sim/desktop.h"
+#include "platform/win.h"
+
+namespace win {
+namespace {
+
+constexpr int kExStyleIndex = -20;
+constexpr std::int32_t kLayered = 0x80000;
+const Handle kTopmost = reinterpret_cast<Handle>(static_cast<std::intptr_t>(-1));
+
+sim::Window* WindowOf(Handle window) { return sim::desktop().Find(window); }
+
+}  // namespace
+
+std::int16_t GetKeyState(int virtualKey) {
+    return sim::desktop().keysDown[virtualKey] ? static_cast<std::int16_t>(-128) : 0;
+}
+
+bool SetWindowPos(Handle window, Handle insertAfter, int, int, int, int, std::uint32_t flags) {
+    sim::Window* w = WindowOf(window);
+    if (!w) return false;
+    if (insertAfter == kTopmost) w->topmost = true;
+    sim::desktop().calls.push_back("SetWindowPos(" + std::string(insertAfter == kTopmost ? "TOPMOST" : "other") +
+                                   ", " + std::to_string(flags) + ")");
+    return true;
+}
+
+std::int32_t GetWindowLongA(Handle window, int index) {
+    sim::Window* w = WindowOf(window);
+    return (w && index == kExStyleIndex) ? w->exStyle : 0;
+}
+
+std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) {
+    sim::Window* w = WindowOf(window);
+    if (!w || index != kExStyleIndex) return 0;
+    const std::int32_t old = w->exStyle;
+    w->exStyle = value;
+    if (!(value & kLayered)) w->alpha = -1;  // a window that stops being layered is opaque again
+    ++w->exStyleWrites;
+    sim::desktop().calls.push_back("SetWindowLongA");
+    return old;
+}
+
+bool SetLayeredWindowAttributes(Handle window, std::uint32_t, std::uint8_t alpha, std::uint32_t) {
+    sim::Window* w = WindowOf(window);
+    if (!w || !(w->exStyle & kLayered)) return false;
+    w->alpha = alpha;
+    sim::desktop().calls.push_back("SetLayeredWindowAttributes(" + std::to_string(alpha) + ")");
+    return true;
+}
+
+bool RedrawWindow(Handle window, const Rect*, Handle, std::uint32_t) { return WindowOf(window) != nullptr; }
+
+bool SetForegroundWindow(Handle window) {
+    sim::desktop().calls.push_back("SetForegroundWindow");
+    return WindowOf(window) != nullptr;
+}
+
+int SetWindowRgn(Handle window, Handle region, bool) {
+    sim::Desktop& d = sim::desktop();
+    sim::Window* w = WindowOf(window);
+    if (!w) return 0;
+    if (w->region && w->region != region) d.regions.erase(w->region);
+    w->region = region;
+    d.calls.push_back("SetWindowRgn");
+    return 1;
+}
+
+bool BeginPath(Handle dc) {
+    if (!sim::desktop().FindByDc(dc)) return false;
+    sim::desktop().paths[dc] = sim::Path{true, {}};
+    return true;
+}
+
+bool TextOutW(Handle dc, int x, int y, const wchar_t* text, int length) {
+    sim::Desktop& d = sim::desktop();
+    sim::Window* w = d.FindByDc(dc);
+    if (!w) return false;
+    auto path = d.paths.find(dc);
+    if (path != d.paths.end() && path->second.open) {
+        path->second.outlines.push_back({std::wstring(text, static_cast<std::size_t>(length)), w->font, x, y});
+    }
+    return true;
+}
+
+bool EndPath(Handle dc) {
+    auto& paths = sim::desktop().paths;
+    auto path = paths.find(dc);
+    if (path == paths.end() || !path->second.open) return false;
+    path->second.open = false;
+    return true;
+}
+
+Handle PathToRegion(Handle dc) {
+    sim::Desktop& d = sim::desktop();
+    auto path = d.paths.find(dc);
+    if (path == d.paths.end() || path->second.open || path->second.outlines.empty()) return nullptr;
+    Handle region = d.NewHandle();
+    d.regions[region] = path->second.outlines.front();
+    d.paths.erase(path);  // the path is used up
+    return region;
+}
+
+}  // namespace win

@@ -1,0 +1,51 @@
+// Window, key and path calls, forwarded to Windows.
+#include "platform/win.h"
+#include "platform/win32/windows_headers.h"
+
+namespace win {
+namespace {
+
+HWND W(Handle h) { return static_cast<HWND>(h); }
+HDC Dc(Handle h) { return static_cast<HDC>(h); }
+
+}  // namespace
+
+std::int16_t GetKeyState(int virtualKey) { return ::GetKeyState(virtualKey); }
+
+bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy, std::uint32_t flags) {
+    return ::SetWindowPos(W(window), W(insertAfter), x, y, cx, cy, flags) != 0;
+}
+
+std::int32_t GetWindowLongA(Handle window, int index) { return ::GetWindowLongA(W(window), index); }
+
+std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) {
+    return ::SetWindowLongA(W(window), index, value);
+}
+
+bool SetLayeredWindowAttributes(Handle window, std::uint32_t colorKey, std::uint8_t alpha, std::uint32_t flags) {
+    return ::SetLayeredWindowAttributes(W(window), colorKey, alpha, flags) != 0;
+}
+
+bool RedrawWindow(Handle window, const Rect* update, Handle region, std::uint32_t flags) {
+    RECT r{};
+    if (update) r = {update->left, update->top, update->right, update->bottom};
+    return ::RedrawWindow(W(window), update ? &r : nullptr, static_cast<HRGN>(region), flags) != 0;
+}
+
+bool SetForegroundWindow(Handle window) { return ::SetForegroundWindow(W(window)) != 0; }
+
+int SetWindowRgn(Handle window, Handle region, bool redraw) {
+    return ::SetWindowRgn(W(window), static_cast<HRGN>(region), redraw ? TRUE : FALSE);
+}
+
+bool BeginPath(Handle dc) { return ::BeginPath(Dc(dc)) != 0; }
+
+bool TextOutW(Handle dc, int x, int y, const wchar_t* text, int length) {
+    return ::TextOutW(Dc(dc), x, y, text, length) != 0;
+}
+
+bool EndPath(Handle dc) { return ::EndPath(Dc(dc)) != 0; }
+
+Handle PathToRegion(Handle dc) { return ::PathToRegion(Dc(dc)); }
+
+}  // namespace win
