@@ -1,15 +1,12 @@
 // What start-up costs: reading and writing the settings file, and Main from
 // entry to the point where the message loop takes over. Built natively (the
 // simulated desktop, real files) and for Windows (run under Wine).
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <vector>
 
 #include "app/settings.h"
 #include "app/start.h"
+#include "bench/report.h"
 #include "platform/app.h"
 #include "pointer/frm_main.h"
 #include "tests/support/files.h"
@@ -22,21 +19,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MicrosSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-}
-
-// `once` does one run and returns the microseconds of the part it measures.
-void Report(const char* name, int runs, const std::function<double()>& once) {
-    std::vector<double> micros;
-    once();  // warm-up: first-use costs are not what is measured
-    for (int i = 0; i < runs; ++i) micros.push_back(once());
-    std::sort(micros.begin(), micros.end());
-    std::printf("%-34s runs %4d  median %9.1f us  p95 %9.1f us  min %9.1f us\n", name, runs, micros[micros.size() / 2],
-                micros[micros.size() * 95 / 100], micros.front());
-}
+using bench::Clock;
+using bench::MicrosSince;
+using bench::Report;
 
 // Ends the loaded marker the way closing it does, and lets the loop see its quit.
 void UnloadMarker() {

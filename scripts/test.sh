@@ -22,6 +22,10 @@ step format bash scripts/check-format.sh
 step native-build bash -c 'cmake --preset native >/dev/null && cmake --build --preset native'
 step native-tests ctest --preset native
 step mingw-build bash -c 'cmake --preset mingw >/dev/null && cmake --build --preset mingw'
+# The Wine tests make real windows: they get a virtual display of their own
+# (the end-to-end tests start another one for themselves).
+source scripts/xvfb.sh
+tg_start_xvfb || failed=1
 step wine-and-e2e-tests ctest --preset mingw
 
 # One closing line over all layers.

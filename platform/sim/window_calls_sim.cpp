@@ -23,8 +23,8 @@ bool SetWindowPos(Handle window, Handle insertAfter, int, int, int, int, std::ui
     sim::Window* w = WindowOf(window);
     if (!w) return false;
     if (insertAfter == kTopmost) w->topmost = true;
-    sim::desktop().calls.push_back("SetWindowPos(" + std::string(insertAfter == kTopmost ? "TOPMOST" : "other") +
-                                   ", " + std::to_string(flags) + ")");
+    sim::desktop().calls.push_back("SetWindowPos(" + std::string(insertAfter == kTopmost ? "TOPMOST" : "other") + ", " +
+                                   std::to_string(flags) + ")");
     return true;
 }
 

@@ -93,6 +93,36 @@ class Desktop:
         _, lines = self.peek("find", MARKER_CLASS)
         return [tuple(int(v) for v in line.split()) for line in lines if line.strip()]
 
+    def marker_state(self):
+        """{'visible': .., 'topmost': .., 'toolwindow': .., 'layered': .., 'alpha': ..}"""
+        _, lines = self.peek("window", MARKER_CLASS)
+        words = lines[0].split()
+        return {words[i]: int(words[i + 1]) for i in range(0, len(words), 2)}
+
+    def marker_region(self, glyph, points):
+        """The marker's region against the glyph's outline built independently."""
+        _, lines = self.peek("region", MARKER_CLASS, glyph, str(points))
+        w = lines[0].split()
+        return {"equal": w[1] == "1", "area": int(w[3]), "centre_inside": w[5] == "1",
+                "extent": (int(w[7]), int(w[8])), "size": (int(w[10]), int(w[11]))}
+
+    def x_properties(self, name):
+        """xprop output of the visible X windows titled exactly `name`."""
+        return [subprocess.run(["xprop", "-id", wid], env=self.env, capture_output=True, text=True).stdout
+                for wid in self.x_windows_named(name)]
+
+    def x_info(self, name):
+        """xwininfo -shape output of the visible X windows titled exactly `name`."""
+        return [subprocess.run(["xwininfo", "-id", wid, "-shape"], env=self.env, capture_output=True,
+                               text=True).stdout for wid in self.x_windows_named(name)]
+
+    def pixel(self, shot, x, y):
+        """(r, g, b) of a screenshot's pixel."""
+        out = subprocess.run(["convert", str(shot), "-format", f"%[fx:int(255*p{{{x},{y}}}.r)] "
+                              f"%[fx:int(255*p{{{x},{y}}}.g)] %[fx:int(255*p{{{x},{y}}}.b)]", "info:"],
+                             capture_output=True, text=True, check=True).stdout
+        return tuple(int(v) for v in out.split())
+
     def message_box(self, caption=TITLE):
         """(text, ok_x, ok_y) of the box with this caption, or None."""
         code, lines = self.peek("msgbox", caption)
@@ -153,6 +183,12 @@ class Program:
 
     def ini_bytes(self):
         return self.ini.read_bytes() if self.ini.exists() else None
+
+
+def settings(glyph=1, size=16, colour=6, translucence=5, shown=True, extra=""):
+    """A settings file's text."""
+    return (f"[Window Design]\r\nPointer Type={glyph}\r\nPointer Size={size}\r\nPointer Color={colour}\r\n"
+            f"Translucence={translucence}\r\n{extra}[Config]\r\nDisp Pointer={'True' if shown else 'False'}\r\n")
 
 
 def ini_entries(data):

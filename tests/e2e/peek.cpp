@@ -6,6 +6,12 @@
 //   peek msgbox CAPTION     the message box with that caption: its text on
 //                              the first line, "ok X Y" (the OK button's centre
 //                              on screen) on the second; exit code 1 if none
+//   peek window CLASS       the first window of the class: "visible V topmost T
+//                              toolwindow W layered L alpha A" (alpha -1: not layered)
+//   peek region CLASS GLYPH POINTS
+//                              compares the window's region with the outline of
+//                              GLYPH in bold "ＭＳ ゴシック" at POINTS, built here:
+//                              "equal E area A centre C extent W H size W H"
 //   peek close CLASS        asks each window of the class to close (WM_CLOSE)
 //   peek endsession CLASS   tells each window of the class that the user logs off
 #include <windows.h>
@@ -58,6 +64,81 @@ int MessageBoxState(const wchar_t* caption) {
     return 0;
 }
 
+HWND First(const wchar_t* windowClass) {
+    const std::vector<HWND> all = TopLevel(windowClass);
+    return all.empty() ? nullptr : all.front();
+}
+
+int Window(const wchar_t* windowClass) {
+    HWND w = First(windowClass);
+    if (!w) return 1;
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(w, GWL_EXSTYLE);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    const bool layered = (exStyle & WS_EX_LAYERED) != 0;
+    if (layered) ::GetLayeredWindowAttributes(w, nullptr, &alpha, &flags);
+    Print(L"visible " + std::to_wstring(::IsWindowVisible(w) ? 1 : 0) + L" topmost " +
+          std::to_wstring((exStyle & WS_EX_TOPMOST) ? 1 : 0) + L" toolwindow " +
+          std::to_wstring((exStyle & WS_EX_TOOLWINDOW) ? 1 : 0) + L" layered " + std::to_wstring(layered ? 1 : 0) +
+          L" alpha " + std::to_wstring((layered && (flags & LWA_ALPHA)) ? alpha : -1));
+    return 0;
+}
+
+long long Area(HRGN region) {
+    const DWORD size = ::GetRegionData(region, 0, nullptr);
+    std::vector<BYTE> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (!size || !::GetRegionData(region, size, data)) return 0;
+    const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    long long area = 0;
+    for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+        area += static_cast<long long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
+    }
+    return area;
+}
+
+// The reference: the glyph's outline in the marker's font, built independently.
+int Region(const wchar_t* windowClass, const wchar_t* glyph, int points) {
+    HWND w = First(windowClass);
+    if (!w) return 1;
+    HRGN actual = ::CreateRectRgn(0, 0, 0, 0);
+    ::GetWindowRgn(w, actual);
+
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    HDC dc = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    HFONT font =
+        ::CreateFontW(-::MulDiv(points, dpi, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ ゴシック");
+    HGDIOBJ old = ::SelectObject(dc, font);
+    ::SetBkMode(dc, TRANSPARENT);
+    const int length = static_cast<int>(wcslen(glyph));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, glyph, length, &extent);
+    ::BeginPath(dc);
+    ::TextOutW(dc, 0, 0, glyph, length);
+    ::EndPath(dc);
+    HRGN expected = ::PathToRegion(dc);
+
+    RECT bounds{};
+    ::GetWindowRect(w, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    Print(L"equal " + std::to_wstring(::EqualRgn(actual, expected) ? 1 : 0) + L" area " +
+          std::to_wstring(Area(actual)) + L" centre " +
+          std::to_wstring(::PtInRegion(actual, width / 2, height / 2) ? 1 : 0) + L" extent " +
+          std::to_wstring(extent.cx) + L" " + std::to_wstring(extent.cy) + L" size " + std::to_wstring(width) + L" " +
+          std::to_wstring(height));
+
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::DeleteObject(expected);
+    ::DeleteObject(actual);
+    ::DeleteDC(dc);
+    return 0;
+}
+
 int Close(const wchar_t* windowClass) {
     for (HWND w : TopLevel(windowClass)) ::PostMessageW(w, WM_CLOSE, 0, 0);
     return 0;
@@ -79,8 +160,10 @@ int EndSession(const wchar_t* windowClass) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 5 && std::wstring(argv[1]) == L"region") return Region(argv[2], argv[3], _wtoi(argv[4]));
     if (argc != 3) return 2;
     const std::wstring command = argv[1];
+    if (command == L"window") return Window(argv[2]);
     if (command == L"find") return Find(argv[2]);
     if (command == L"msgbox") return MessageBoxState(argv[2]);
     if (command == L"close") return Close(argv[2]);
