@@ -29,6 +29,7 @@ void Form::Load() {
     backColor_ = design_.backColor;
     peer_ = CreateFormPeer(*this, design_);
     ++loadedForms;
+    for (std::size_t id = 0; id < timers_.size(); ++id) peer_->StartTimer(static_cast<int>(id), timers_[id].intervalMs);
     Form_Load();
 }
 
@@ -130,6 +131,20 @@ void Form::SetBackColor(std::uint32_t color) {
 void Form::SetForeColor(std::uint32_t color) {
     foreColor_ = color;
     if (peer_) peer_->SetColors(backColor_, foreColor_);
+}
+
+void Form::AddTimer(unsigned intervalMs, std::function<void()> tick) {
+    timers_.push_back({intervalMs, std::move(tick)});
+}
+
+void Form::OnTimer(int id) {
+    if (id >= 0 && static_cast<std::size_t>(id) < timers_.size()) timers_[static_cast<std::size_t>(id)].tick();
+}
+
+void Form::PopupMenu(MenuItem& menu) {
+    if (!peer_) return;
+    MenuItem* chosen = peer_->TrackPopup(menu);
+    if (chosen && chosen->click) chosen->click();
 }
 
 void Form::Refresh() {

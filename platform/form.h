@@ -3,9 +3,13 @@
 // the program's forms. The backend (real or simulated) owns the actual window
 // and turns its messages into the calls below.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/menu.h"
 
 namespace platform {
 
@@ -61,6 +65,10 @@ public:
     // The window's own device context: its font selected, background mode transparent.
     virtual void* DeviceContext() const = 0;
     virtual void Refresh() = 0;
+    virtual void StartTimer(int id, unsigned intervalMs) = 0;
+    // Opens the menu at the cursor; returns the chosen item once it has
+    // closed, or nullptr. Commands run after this returns.
+    virtual MenuItem* TrackPopup(MenuItem& menu) = 0;
 };
 
 class Form;
@@ -114,8 +122,15 @@ public:
     // Repaints the window at once.
     void Refresh();
 
+    // Opens the menu at the cursor and returns once it has closed, after the
+    // chosen item's command has run.
+    void PopupMenu(MenuItem& menu);
+
     // Entry points for the backend's message handling.
     void OnCloseRequest() { Unload(UnloadMode::FormControlMenu); }
+    void OnTimer(int id);
+    void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) { Form_MouseMove(button, shift, x, y); }
+    void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) { Form_MouseUp(button, shift, x, y); }
     void OnEndSession() { Unload(UnloadMode::AppWindows); }
     // Destroys the window with no unload handling (the program is ending at once).
     void Discard();
@@ -123,7 +138,13 @@ public:
     static int LoadedCount();
 
 protected:
+    // A timer that ticks for as long as the form is loaded.
+    void AddTimer(unsigned intervalMs, std::function<void()> tick);
+
     virtual void Form_Load() {}
+    virtual void Form_MouseMove(std::int16_t, std::int16_t, float, float) {}
+    // Button: 1 left, 2 right, 4 middle.
+    virtual void Form_MouseUp(std::int16_t, std::int16_t, float, float) {}
     virtual void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) {
         (void)cancel;
         (void)unloadMode;
@@ -134,7 +155,13 @@ private:
     void SetBounds(const PixelRect& bounds);
     void DestroyWindow();
 
+    struct TimerSpec {
+        unsigned intervalMs;
+        std::function<void()> tick;
+    };
+
     FormDesign design_;
+    std::vector<TimerSpec> timers_;
     FontSpec font_;
     std::uint32_t backColor_;
     std::uint32_t fillColor_ = 0;

@@ -46,6 +46,15 @@ int ShowCursor(bool show);
 bool GetCursorPos(Point& point);
 bool SetCursorPos(int x, int y);
 
+// --- the window under a point ------------------------------------------------------
+Handle WindowFromPoint(Point point);
+bool IsWindow(Handle window);
+// Copy at most size - 1 bytes and a NUL; return the bytes copied.
+int GetClassNameA(Handle window, char* buffer, int size);
+int GetWindowTextA(Handle window, char* buffer, int size);
+std::intptr_t SendMessageA(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+bool ReleaseCapture();
+
 // --- keys ------------------------------------------------------------------------
 // Negative while the key is down.
 std::int16_t GetKeyState(int virtualKey);

@@ -36,7 +36,16 @@ std::array<std::int32_t, 7> lngColorTable{};
 
 FrmMain frmMain;
 
-FrmMain::FrmMain() : Form(MarkerDesign()), lblTemplate(kGlyphFont) { BindMenuCommands(); }
+FrmMain::FrmMain() : Form(MarkerDesign()), lblTemplate(kGlyphFont) {
+    BindMenuCommands();
+    AddTimer(10, [this] { timMouseMove_Timer(); });  // timMouseMove
+}
+
+// Topmost without moving, sizing or activating it.
+void FrmMain::MakeTopmost() {
+    win::SetWindowPos(hWnd(), reinterpret_cast<void*>(static_cast<std::intptr_t>(-1)), 0, 0, 0, 0,
+                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
 
 void FrmMain::BindMenuCommands() {
     const auto bind = [this](const platform::MenuArray& array, void (FrmMain::*command)(std::int16_t&)) {
@@ -72,8 +81,7 @@ void FrmMain::Form_Load() {
     blnNoReshape = false;
     MoveToCursor();
     timClock_Timer();
-    win::SetWindowPos(hWnd(), reinterpret_cast<void*>(static_cast<std::intptr_t>(-1)), 0, 0, 0, 0,
-                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    MakeTopmost();
 }
 
 void FrmMain::Form_QueryUnload(std::int16_t&, std::int16_t) {}

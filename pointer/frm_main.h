@@ -29,6 +29,12 @@ public:
     void timClock_Timer();
     // Centres the window on the cursor (not while the popup menu is up).
     void MoveToCursor();
+    // Every 10 ms: follow the cursor; F9 opens the menu while the marker is
+    // shown, F12 shows a hidden marker.
+    void timMouseMove_Timer();
+    // Pops up the menu at the cursor; afterwards re-applies the glyph unless
+    // quitting has begun.
+    void OpenPointerMenu();
 
     clsMouseControl& MouseControl();
 
@@ -41,15 +47,18 @@ public:
 
     // Measures the glyph: its size is the window's size.
     platform::Label lblTemplate;
-    PopupMenu menus = BuildPopupMenu();
+    PopupMenuTree menus = BuildPopupMenu();
 
 protected:
     void Form_Load() override;
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
     void Form_Unload(std::int16_t& cancel) override;
+    void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
 
 private:
     void BindMenuCommands();
+    void MakeTopmost();
 
     std::unique_ptr<clsMouseControl> objMouseControl;
 };

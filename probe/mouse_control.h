@@ -1,16 +1,35 @@
 #pragma once
-// The Windows mouse cursor: where it is and whether it shows.
+// The Windows mouse cursor and the window under it: position, visibility,
+// the window's handle, class and texts, and dragging a window by its caption.
+// Holds no state: every answer is read from Windows when asked.
 #include <cstdint>
+#include <string>
 
 class clsMouseControl {
 public:
     // Cursor position in screen pixels ((0, 0) when it cannot be read).
     std::int32_t NowX() const;
     std::int32_t NowY() const;
+    // Moves the cursor along one axis, keeping the other coordinate.
+    void NowX(std::int32_t Ix);
+    void NowY(std::int32_t Iy);
 
     // Windows keeps a display count and shows the cursor while it is 0 or
     // more. Each loop makes at least one call, so Show always raises the
     // count and Hide always ends below zero.
     void Show();
     void Hide();
+    // Any non-zero value shows the cursor.
+    void Visible(std::int32_t Ivisible);
+
+    // The window under the cursor, or nullptr; its class name and caption (at
+    // most 255 bytes) and its text as the window gives it by message, NUL
+    // included. Empty text when there is no window.
+    void* HwndUnderMouse() const;
+    std::wstring ClassUnderMouse() const;
+    std::wstring CaptionUnderMouse() const;
+    std::wstring TextUnderMouse() const;
+
+    // Lets the window follow the mouse as if its caption had been pressed.
+    std::intptr_t CatchWindowAndMove(void* IhWnd);
 };

@@ -11,14 +11,18 @@ tg_prepare_wineprefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.trailglint-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.trailglint-ready-2" ]; then
       DISPLAY= wineboot -i >/dev/null 2>&1
       # The marker's face "ＭＳ ゴシック" is drawn with IPAGothic, which has
       # all eight glyphs (the value name needs a UTF-8 locale to survive).
       LC_ALL=C.UTF-8 DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
         /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
+      # Menus and message boxes are drawn in Tahoma, which has no Japanese:
+      # link IPAGothic behind it, as Windows links its Japanese UI font.
+      DISPLAY= wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v Tahoma /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1
       wineserver -w
-      touch "$WINEPREFIX/.trailglint-ready"
+      touch "$WINEPREFIX/.trailglint-ready-2"
     fi
   ) 9>"$WINEPREFIX.lock"
 }

@@ -14,8 +14,8 @@ platform::MenuArray AddArray(platform::MenuItem& parent, const wchar_t* name, st
 
 }  // namespace
 
-PopupMenu BuildPopupMenu() {
-    PopupMenu menu;
+PopupMenuTree BuildPopupMenu() {
+    PopupMenuTree menu;
     platform::MenuItem& root = menu.mnuPopup;
     root.name = L"mnuPopup";
     root.caption = L"ポップアップメニュー";

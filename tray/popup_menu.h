@@ -2,7 +2,7 @@
 // The marker's popup menu: show/hide, the four value submenus, quit.
 #include "platform/menu.h"
 
-struct PopupMenu {
+struct PopupMenuTree {
     platform::MenuItem mnuPopup;
     platform::MenuItem* mnuShowHide_Click = nullptr;
     platform::MenuItem* mnuQuit = nullptr;
@@ -14,4 +14,4 @@ struct PopupMenu {
 
 // The tree with its captions and its design-time check marks (colour 1 and
 // translucency 0), and no commands bound yet.
-PopupMenu BuildPopupMenu();
+PopupMenuTree BuildPopupMenu();

@@ -38,7 +38,9 @@ void EndNow() {
     sim::Desktop& d = sim::desktop();
     d.endedAtOnce = true;
     std::vector<Form*> owners;
-    for (auto& [handle, window] : d.windows) owners.push_back(window.owner);
+    for (auto& [handle, window] : d.windows) {
+        if (window.owner) owners.push_back(window.owner);
+    }
     for (Form* owner : owners) owner->Discard();
 }
 

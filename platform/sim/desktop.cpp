@@ -15,7 +15,9 @@ Desktop& desktop() {
 void Desktop::Reset() {
     // Forms still loaded from an earlier test lose their windows silently.
     std::vector<platform::Form*> owners;
-    for (auto& [handle, window] : windows) owners.push_back(window.owner);
+    for (auto& [handle, window] : windows) {
+        if (window.owner) owners.push_back(window.owner);
+    }
     for (platform::Form* owner : owners) owner->Discard();
     for (auto& [block, size] : heapBlocks) std::free(const_cast<void*>(block));
     *this = Desktop{};
@@ -30,9 +32,42 @@ void Desktop::Close(platform::WindowHandle handle) {
     if (Window* window = Find(handle)) window->owner->OnCloseRequest();
 }
 
+platform::WindowHandle Desktop::AddForeignWindow(platform::PixelRect bounds, std::string className, std::string text) {
+    platform::WindowHandle handle = NewHandle();
+    Window& w = windows[handle];
+    w.bounds = bounds;
+    w.visible = true;
+    w.className = std::move(className);
+    w.text = std::move(text);
+    return handle;
+}
+
+void Desktop::Tick() {
+    std::vector<std::pair<platform::WindowHandle, int>> due;
+    for (auto& [handle, window] : windows) {
+        for (int id : window.timers) due.emplace_back(handle, id);
+    }
+    for (auto& [handle, id] : due) {
+        // A tick may unload the form: later ticks of a gone window do not come.
+        if (Window* w = Find(handle)) w->owner->OnTimer(id);
+    }
+}
+
+void Desktop::MouseUp(platform::WindowHandle handle, int button) {
+    if (Window* w = Find(handle); w && w->owner) {
+        w->owner->OnMouseUp(static_cast<std::int16_t>(button), 0, 0.0f, 0.0f);
+    }
+}
+
+void Desktop::MouseMove(platform::WindowHandle handle) {
+    if (Window* w = Find(handle); w && w->owner) w->owner->OnMouseMove(0, 0, 0.0f, 0.0f);
+}
+
 void Desktop::EndSession() {
     std::vector<platform::Form*> owners;
-    for (auto& [handle, window] : windows) owners.push_back(window.owner);
+    for (auto& [handle, window] : windows) {
+        if (window.owner) owners.push_back(window.owner);
+    }
     for (platform::Form* owner : owners) owner->OnEndSession();
 }
 

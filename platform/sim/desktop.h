@@ -3,6 +3,7 @@
 // just enough state to answer like Windows, and lets a test drive it and read
 // it back. Private-profile files live on the real file system.
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,7 +28,9 @@ struct Region {
 };
 
 struct Window {
-    platform::Form* owner = nullptr;
+    platform::Form* owner = nullptr;  // none for another program's window
+    std::string className;            // another program's window: its class and text
+    std::string text;
     platform::FormDesign design;
     platform::PixelRect bounds;
     bool visible = false;
@@ -42,6 +45,7 @@ struct Window {
     int exStyleWrites = 0;
     int alpha = -1;  // -1: never set
     bool topmost = false;
+    std::vector<int> timers;
 };
 
 // What has been recorded into a device context's path.
@@ -98,6 +102,21 @@ public:
     std::vector<std::string> calls;
     Window* Find(platform::WindowHandle handle);
     Window* FindByDc(void* dc);
+    // Another program's window, for the queries about the window under the cursor.
+    platform::WindowHandle AddForeignWindow(platform::PixelRect bounds, std::string className, std::string text);
+
+    // --- driving the program -------------------------------------------------------
+    // One tick of every running timer.
+    void Tick();
+    // A button released over the window (1 left, 2 right, 4 middle).
+    void MouseUp(platform::WindowHandle handle, int button);
+    void MouseMove(platform::WindowHandle handle);
+    // What the user does with an open popup menu: returns the chosen item or
+    // nullptr (dismissed). While it runs, the menu is open.
+    std::function<platform::MenuItem*(platform::MenuItem&)> onPopup;
+    int popups = 0;
+    int foregroundRequests = 0;
+
     // The user closes the window (WM_CLOSE).
     void Close(platform::WindowHandle handle);
     // The user logs off: every window is asked and then told the session ends.

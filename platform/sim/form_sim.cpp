@@ -47,6 +47,12 @@ public:
         ++Self().refreshes;
         sim::desktop().calls.push_back("Refresh");
     }
+    void StartTimer(int id, unsigned) override { Self().timers.push_back(id); }
+    MenuItem* TrackPopup(MenuItem& menu) override {
+        sim::Desktop& d = sim::desktop();
+        ++d.popups;
+        return d.onPopup ? d.onPopup(menu) : nullptr;
+    }
 
 private:
     sim::Window& Self() const { return sim::desktop().windows.at(handle_); }

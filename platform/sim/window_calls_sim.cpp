@@ -1,4 +1,6 @@
 // Window, key and path calls of the simulated desktop.
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/sim/desktop.h"
@@ -55,6 +57,7 @@ bool SetLayeredWindowAttributes(Handle window, std::uint32_t, std::uint8_t alpha
 bool RedrawWindow(Handle window, const Rect*, Handle, std::uint32_t) { return WindowOf(window) != nullptr; }
 
 bool SetForegroundWindow(Handle window) {
+    ++sim::desktop().foregroundRequests;
     sim::desktop().calls.push_back("SetForegroundWindow");
     return WindowOf(window) != nullptr;
 }
@@ -102,6 +105,69 @@ Handle PathToRegion(Handle dc) {
     d.regions[region] = path->second.outlines.front();
     d.paths.erase(path);  // the path is used up
     return region;
+}
+
+}  // namespace win
+
+namespace win {
+namespace {
+
+int CopyCut(const std::string& text, char* buffer, int size) {
+    if (size <= 0) return 0;
+    const int n = std::min(static_cast<int>(text.size()), size - 1);
+    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n));
+    buffer[n] = '\0';
+    return n;
+}
+
+constexpr std::uint32_t WM_GETTEXT = 0x000D;
+constexpr std::uint32_t WM_GETTEXTLENGTH = 0x000E;
+constexpr std::uint32_t WM_NCLBUTTONDOWN = 0x00A1;
+
+}  // namespace
+
+Handle WindowFromPoint(Point point) {
+    for (auto& [handle, w] : sim::desktop().windows) {
+        const auto& b = w.bounds;
+        if (w.visible && point.x >= b.x && point.x < b.x + b.width && point.y >= b.y && point.y < b.y + b.height) {
+            return handle;
+        }
+    }
+    return nullptr;
+}
+
+bool IsWindow(Handle window) { return sim::desktop().Find(window) != nullptr; }
+
+int GetClassNameA(Handle window, char* buffer, int size) {
+    sim::Window* w = sim::desktop().Find(window);
+    return w ? CopyCut(w->className, buffer, size) : 0;
+}
+
+int GetWindowTextA(Handle window, char* buffer, int size) {
+    sim::Window* w = sim::desktop().Find(window);
+    return w ? CopyCut(w->text, buffer, size) : 0;
+}
+
+std::intptr_t SendMessageA(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    sim::Desktop& d = sim::desktop();
+    sim::Window* w = d.Find(window);
+    if (!w) return 0;
+    d.calls.push_back("SendMessageA(" + std::to_string(message) + ")");
+    switch (message) {
+        case WM_GETTEXTLENGTH:
+            return static_cast<std::intptr_t>(w->text.size());
+        case WM_GETTEXT:
+            return CopyCut(w->text, reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
+        case WM_NCLBUTTONDOWN:
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+bool ReleaseCapture() {
+    sim::desktop().calls.push_back("ReleaseCapture");
+    return true;
 }
 
 }  // namespace win

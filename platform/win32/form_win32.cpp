@@ -1,9 +1,13 @@
 // Forms as real top-level windows: borderless, hidden until the program shows
 // them, never activated by being shown. Each keeps a device context of its own
 // with its font selected and a transparent background mode.
+#include <windowsx.h>
+
 #include <array>
+#include <vector>
 
 #include "platform/form.h"
+#include "platform/screen.h"
 #include "platform/win32/font_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/windows_headers.h"
@@ -49,6 +53,34 @@ void RegisterFormClass(const FormDesign& design) {
     ::RegisterClassExW(&wc);
 }
 
+// A real popup menu from the menu tree; `commands` maps command ids - 1 to items.
+HMENU BuildMenu(const MenuItem& menu, std::vector<MenuItem*>& commands) {
+    HMENU popup = ::CreatePopupMenu();
+    for (const auto& child : menu.children) {
+        if (child->IsSeparator()) {
+            ::AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        } else if (!child->children.empty()) {
+            ::AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(*child, commands)),
+                          child->caption.c_str());
+        } else {
+            commands.push_back(child.get());
+            ::AppendMenuW(popup, MF_STRING | (child->checked ? MF_CHECKED : MF_UNCHECKED), commands.size(),
+                          child->caption.c_str());
+        }
+    }
+    return popup;
+}
+
+std::int16_t Buttons(WPARAM keys) {
+    return static_cast<std::int16_t>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
+                                     ((keys & MK_MBUTTON) ? 4 : 0));
+}
+
+std::int16_t Shift(WPARAM keys) {
+    return static_cast<std::int16_t>(((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
+                                     ((::GetKeyState(VK_MENU) < 0) ? 4 : 0));
+}
+
 class Win32FormPeer final : public FormPeer {
 public:
     Win32FormPeer(Form& owner, const FormDesign& design) {
@@ -73,14 +105,18 @@ public:
 
     WindowHandle Handle() const override { return window_.get(); }
 
-    PixelRect Bounds() const override {
-        RECT r{};
-        ::GetWindowRect(window_.get(), &r);
-        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-    }
+    // Kept here so that the 10 ms tick asks Windows nothing to learn where the
+    // window is; WM_WINDOWPOSCHANGED keeps it true.
+    PixelRect Bounds() const override { return bounds_; }
 
     void SetBounds(const PixelRect& b) override {
         ::SetWindowPos(window_.get(), nullptr, b.x, b.y, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    void ReadBounds() {
+        RECT r{};
+        ::GetWindowRect(window_.get(), &r);
+        bounds_ = {r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
 
     bool Visible() const override { return ::IsWindowVisible(window_.get()) != FALSE; }
@@ -110,6 +146,24 @@ public:
         ::RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
 
+    void StartTimer(int id, unsigned intervalMs) override { ::SetTimer(window_.get(), id + 1, intervalMs, nullptr); }
+
+    // A menu opened from a window that is not in the foreground needs the
+    // window brought forward first, or a click elsewhere will not close it;
+    // and a message after it, or the next menu may flash shut.
+    MenuItem* TrackPopup(MenuItem& menu) override {
+        std::vector<MenuItem*> commands;
+        win32::UniqueMenu popup(BuildMenu(menu, commands));
+        POINT at{};
+        ::GetCursorPos(&at);
+        ::SetForegroundWindow(window_.get());
+        const UINT chosen = static_cast<UINT>(
+            ::TrackPopupMenuEx(popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y,
+                               window_.get(), nullptr));
+        ::PostMessageW(window_.get(), WM_NULL, 0, 0);
+        return (chosen >= 1 && chosen <= commands.size()) ? commands[chosen - 1] : nullptr;
+    }
+
     void EraseBackground(HDC dc) const {
         RECT client{};
         ::GetClientRect(window_.get(), &client);
@@ -123,6 +177,7 @@ private:
     win32::UniqueFont font_;
     win32::UniqueBrush background_;
     std::uint32_t backColor_ = 0;
+    PixelRect bounds_;
 };
 
 Win32FormPeer* PeerOf(HWND hwnd) { return reinterpret_cast<Win32FormPeer*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
@@ -134,19 +189,44 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     Win32FormPeer* peer = PeerOf(hwnd);
     if (!peer || !peer->Owner()) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    Form& form = *peer->Owner();
+    const auto pointTwips = [lParam](float perPixel, bool y) {
+        return static_cast<float>(y ? GET_Y_LPARAM(lParam) : GET_X_LPARAM(lParam)) * perPixel;
+    };
     // Nothing the program raises may cross into Windows.
     try {
         switch (message) {
+            case WM_WINDOWPOSCHANGED:
+                peer->ReadBounds();
+                break;
+            case WM_TIMER:
+                form.OnTimer(static_cast<int>(wParam) - 1);
+                return 0;
+            case WM_MOUSEACTIVATE:
+                // Clicking the marker must not take the focus from the user's application.
+                return MA_NOACTIVATE;
+            case WM_MOUSEMOVE:
+                form.OnMouseMove(Buttons(wParam), Shift(wParam), pointTwips(screen::TwipsPerPixelX(), false),
+                                 pointTwips(screen::TwipsPerPixelY(), true));
+                return 0;
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP:
+            case WM_MBUTTONUP: {
+                const std::int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+                form.OnMouseUp(button, Shift(wParam), pointTwips(screen::TwipsPerPixelX(), false),
+                               pointTwips(screen::TwipsPerPixelY(), true));
+                return 0;
+            }
             case WM_ERASEBKGND:
                 peer->EraseBackground(reinterpret_cast<HDC>(wParam));
                 return 1;
             case WM_CLOSE:
-                peer->Owner()->OnCloseRequest();
+                form.OnCloseRequest();
                 return 0;
             case WM_QUERYENDSESSION:
                 return TRUE;
             case WM_ENDSESSION:
-                if (wParam) peer->Owner()->OnEndSession();
+                if (wParam) form.OnEndSession();
                 return 0;
             default:
                 break;

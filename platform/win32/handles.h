@@ -30,6 +30,11 @@ struct CursorTraits {
     static Type Invalid() { return nullptr; }
     static void Close(Type h) { ::DestroyCursor(h); }
 };
+struct MenuTraits {
+    using Type = HMENU;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DestroyMenu(h); }
+};
 template <typename Gdi>
 struct GdiObjectTraits {
     using Type = Gdi;
@@ -45,5 +50,6 @@ using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueCursor = UniqueHandle<CursorTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;  // destroys its submenus with it
 
 }  // namespace platform::win32

@@ -49,3 +49,25 @@ bool EndPath(Handle dc) { return ::EndPath(Dc(dc)) != 0; }
 Handle PathToRegion(Handle dc) { return ::PathToRegion(Dc(dc)); }
 
 }  // namespace win
+
+namespace win {
+
+Handle WindowFromPoint(Point point) { return ::WindowFromPoint(POINT{point.x, point.y}); }
+
+bool IsWindow(Handle window) { return ::IsWindow(static_cast<HWND>(window)) != 0; }
+
+int GetClassNameA(Handle window, char* buffer, int size) {
+    return ::GetClassNameA(static_cast<HWND>(window), buffer, size);
+}
+
+int GetWindowTextA(Handle window, char* buffer, int size) {
+    return ::GetWindowTextA(static_cast<HWND>(window), buffer, size);
+}
+
+std::intptr_t SendMessageA(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return ::SendMessageA(static_cast<HWND>(window), message, wParam, lParam);
+}
+
+bool ReleaseCapture() { return ::ReleaseCapture() != 0; }
+
+}  // namespace win

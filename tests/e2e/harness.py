@@ -140,6 +140,26 @@ class Desktop:
     def click(self, x, y, button=1):
         subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)], env=self.env, check=True)
 
+    def move(self, x, y):
+        subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=self.env, check=True)
+
+    def key(self, name, hold=0.05):
+        """Presses and releases a key, holding it long enough for the 10 ms poll."""
+        subprocess.run(["xdotool", "keydown", name, "sleep", str(hold), "keyup", name], env=self.env, check=True)
+
+    def keys(self, *names):
+        subprocess.run(["xdotool", "key", "--delay", "80", *names], env=self.env, check=True)
+
+    def menu_open(self):
+        """True while a popup menu window is up."""
+        _, lines = self.peek("find", "#32768")
+        return any(line.split()[1] == "1" for line in lines if line.strip())
+
+    def marker(self):
+        """(visible, x, y, width, height) of the one marker window."""
+        (_, visible, x, y, w, h), = self.marker_windows()
+        return visible, x, y, w, h
+
     def press_ok(self, box):
         _, x, y = box
         self.click(x, y)

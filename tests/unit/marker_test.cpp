@@ -262,7 +262,7 @@ TEST_F(Marker, TranslucencyFollowsTheFixedTable) {
 }
 
 TEST_F(Marker, ThePopupMenuHasItsTreeAndDesignTimeMarks) {
-    const PopupMenu menu = BuildPopupMenu();
+    const PopupMenuTree menu = BuildPopupMenu();
     std::vector<std::wstring> top;
     for (const auto& item : menu.mnuPopup.children) top.push_back(item->caption);
     EXPECT_EQ(top, (std::vector<std::wstring>{L"表示/非表示", L"-", L"タイプ", L"サイズ", L"色", L"透明度", L"-",
