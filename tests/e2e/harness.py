@@ -140,6 +140,17 @@ class Desktop:
     def click(self, x, y, button=1):
         subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)], env=self.env, check=True)
 
+    def start_app(self):
+        """The user's own application, full screen under the marker and holding
+        the keyboard focus, as a presentation would. Returns its log file."""
+        log = WORK / "app.log"
+        log.write_text("")
+        subprocess.Popen(["wine", str(self.peek_exe), "app", str(log)], env=self.env,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        ids = wait_for("the application window", lambda: self.x_windows_named("Presentation"))
+        subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], env=self.env, check=True)
+        return log
+
     def move(self, x, y):
         subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=self.env, check=True)
 
@@ -154,6 +165,11 @@ class Desktop:
         """True while a popup menu window is up."""
         _, lines = self.peek("find", "#32768")
         return any(line.split()[1] == "1" for line in lines if line.strip())
+
+    def wait_for_menu(self):
+        """Waits until a popup menu is up and has taken the keyboard."""
+        wait_for("the popup menu", self.menu_open, timeout=5)
+        time.sleep(0.3)
 
     def marker(self):
         """(visible, x, y, width, height) of the one marker window."""

@@ -12,6 +12,10 @@
 //                              compares the window's region with the outline of
 //                              GLYPH in bold "ＭＳ ゴシック" at POINTS, built here:
 //                              "equal E area A centre C extent W H size W H"
+//   peek app LOGFILE        the user's own application: a plain window titled
+//                              "Presentation" covering the screen, which
+//                              appends "click X Y" to LOGFILE for each left click
+//                              it receives and "key K" for each key; runs until closed
 //   peek close CLASS        asks each window of the class to close (WM_CLOSE)
 //   peek endsession CLASS   tells each window of the class that the user logs off
 #include <windows.h>
@@ -139,6 +143,50 @@ int Region(const wchar_t* windowClass, const wchar_t* glyph, int points) {
     return 0;
 }
 
+FILE* appLog = nullptr;
+
+LRESULT CALLBACK AppProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            std::fprintf(appLog, "click %d %d\n", static_cast<short>(LOWORD(lParam)),
+                         static_cast<short>(HIWORD(lParam)));
+            std::fflush(appLog);
+            return 0;
+        case WM_KEYDOWN:
+            std::fprintf(appLog, "key %u\n", static_cast<unsigned>(wParam));
+            std::fflush(appLog);
+            return 0;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+int App(const wchar_t* logFile) {
+    appLog = _wfopen(logFile, L"a");
+    if (!appLog) return 1;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = AppProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    wc.lpszClassName = L"TrailglintTestApp";
+    ::RegisterClassW(&wc);
+    HWND w = ::CreateWindowExW(0, wc.lpszClassName, L"Presentation", WS_POPUP | WS_VISIBLE, 0, 0,
+                               ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                               wc.hInstance, nullptr);
+    ::SetForegroundWindow(w);
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    std::fclose(appLog);
+    return 0;
+}
+
 int Close(const wchar_t* windowClass) {
     for (HWND w : TopLevel(windowClass)) ::PostMessageW(w, WM_CLOSE, 0, 0);
     return 0;
@@ -164,6 +212,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc != 3) return 2;
     const std::wstring command = argv[1];
     if (command == L"window") return Window(argv[2]);
+    if (command == L"app") return App(argv[2]);
     if (command == L"find") return Find(argv[2]);
     if (command == L"msgbox") return MessageBoxState(argv[2]);
     if (command == L"close") return Close(argv[2]);

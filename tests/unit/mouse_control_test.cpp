@@ -1,8 +1,8 @@
-// The cursor's display count loops.
-#include "probe/mouse_control.h"
-
+// The cursor probe: display-count loops, moving the cursor, and the window
+// under it.
 #include <gtest/gtest.h>
 
+#include "probe/mouse_control.h"
 #include "tests/unit/desktop_fixture.h"
 
 using MouseControl = DesktopTest;
@@ -23,4 +23,50 @@ TEST_F(MouseControl, ShowAndHideAlwaysCallAtLeastOnceAndStopAtTheThreshold) {
         EXPECT_EQ(desk.showCursorCalls, c.calls) << "from " << c.from;
         EXPECT_EQ(desk.cursorDisplayCount, c.to) << "from " << c.from;
     }
+    desk.cursorDisplayCount = -1;
+    mouse.Visible(7);
+    EXPECT_EQ(desk.cursorDisplayCount, 0) << "any non-zero value shows";
+    mouse.Visible(0);
+    EXPECT_EQ(desk.cursorDisplayCount, -1);
+}
+
+TEST_F(MouseControl, WritingOneCoordinateKeepsTheOther) {
+    clsMouseControl mouse;
+    desk.cursor = {500, 300};
+    mouse.NowX(100);
+    EXPECT_EQ(mouse.NowX(), 100);
+    EXPECT_EQ(mouse.NowY(), 300);
+    mouse.NowY(40);
+    EXPECT_EQ(desk.cursor.x, 100);
+    EXPECT_EQ(desk.cursor.y, 40);
+}
+
+TEST_F(MouseControl, TheWindowUnderTheCursorIsNamedAsItsQueriesAnswer) {
+    clsMouseControl mouse;
+    const std::string long300(300, 'c');
+    void* plain = desk.AddForeignWindow({0, 0, 100, 100}, "Notepad", long300);
+    void* empty = desk.AddForeignWindow({200, 0, 100, 100}, "Edit", "");
+
+    desk.cursor = {50, 50};
+    EXPECT_EQ(mouse.HwndUnderMouse(), plain);
+    EXPECT_EQ(mouse.ClassUnderMouse(), L"Notepad");
+    EXPECT_EQ(mouse.CaptionUnderMouse(), std::wstring(255, L'c'));
+    EXPECT_EQ(mouse.TextUnderMouse(), std::wstring(300, L'c') + L'\0');
+
+    desk.cursor = {250, 50};
+    EXPECT_EQ(mouse.CaptionUnderMouse(), L"");
+    EXPECT_EQ(mouse.TextUnderMouse(), std::wstring(1, L'\0'));
+
+    desk.cursor = {150, 500};
+    EXPECT_EQ(mouse.HwndUnderMouse(), nullptr);
+    EXPECT_EQ(mouse.ClassUnderMouse(), L"");
+    EXPECT_EQ(mouse.TextUnderMouse(), L"");
+    (void)empty;
+}
+
+TEST_F(MouseControl, CatchingAWindowReleasesTheCaptureThenPressesItsCaption) {
+    clsMouseControl mouse;
+    void* window = desk.AddForeignWindow({0, 0, 10, 10}, "W", "");
+    mouse.CatchWindowAndMove(window);
+    EXPECT_EQ(desk.calls, (std::vector<std::string>{"ReleaseCapture", "SendMessageA(161)"}));
 }
