@@ -1,8 +1,9 @@
 // The cursor probe: display-count loops, moving the cursor, and the window
 // under it.
+#include "probe/mouse_control.h"
+
 #include <gtest/gtest.h>
 
-#include "probe/mouse_control.h"
 #include "tests/unit/desktop_fixture.h"
 
 using MouseControl = DesktopTest;

@@ -10,8 +10,8 @@ namespace {
 class Tracking : public DesktopTest {
 protected:
     void Start(bool shown, const std::string& glyph = "1") {
-        WriteIni("[Window Design]\r\nPointer Type=" + glyph + "\r\n[Config]\r\nDisp Pointer=" +
-                 (shown ? "True" : "False") + "\r\n");
+        WriteIni("[Window Design]\r\nPointer Type=" + glyph +
+                 "\r\n[Config]\r\nDisp Pointer=" + (shown ? "True" : "False") + "\r\n");
         Main();
         ASSERT_TRUE(frmMain.IsLoaded());
         desk.Tick();  // the first tick centres the now sized window

@@ -1,0 +1,39 @@
+// What one 10 ms tick costs: with the cursor still (two cursor queries and
+// nothing else) and with the cursor moving (one window move as well).
+#include <cstdio>
+
+#include "app/settings.h"
+#include "bench/report.h"
+#include "pointer/frm_main.h"
+#include "probe/mouse_control.h"
+
+int main() {
+    intPointerType = 1;
+    intPointerSize = 16;
+    intPointerColor = 6;
+    intTranslucence = 5;
+    blnDispPointer = true;
+    frmMain.Load();
+    if (!frmMain.IsLoaded()) {
+        std::puts("the marker did not load");
+        return 1;
+    }
+    clsMouseControl mouse;
+    mouse.NowX(400);
+    mouse.NowY(300);
+    bench::Report("tick, cursor still", 2000, [] {
+        const auto start = bench::Clock::now();
+        frmMain.timMouseMove_Timer();
+        return bench::MicrosSince(start);
+    });
+    int step = 0;
+    bench::Report("tick, cursor moved", 500, [&] {
+        ++step;
+        mouse.NowX(300 + step % 200);
+        const auto start = bench::Clock::now();
+        frmMain.timMouseMove_Timer();
+        return bench::MicrosSince(start);
+    });
+    frmMain.Discard();
+    return 0;
+}
