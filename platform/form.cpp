@@ -29,6 +29,7 @@ void Form::Load() {
     backColor_ = design_.backColor;
     peer_ = CreateFormPeer(*this, design_);
     ++loadedForms;
+    for (PictureBox* box : boxes_) box->handle_ = peer_->CreateChild(*box);
     for (std::size_t id = 0; id < timers_.size(); ++id) peer_->StartTimer(static_cast<int>(id), timers_[id].intervalMs);
     Form_Load();
 }
@@ -56,6 +57,7 @@ void Form::Discard() {
 }
 
 void Form::DestroyWindow() {
+    for (PictureBox* box : boxes_) box->handle_ = nullptr;
     peer_.reset();
     --loadedForms;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/menu.h"
+#include "platform/picture_box.h"
 
 namespace platform {
 
@@ -69,6 +70,10 @@ public:
     // Opens the menu at the cursor; returns the chosen item once it has
     // closed, or nullptr. Commands run after this returns.
     virtual MenuItem* TrackPopup(MenuItem& menu) = 0;
+    // A hidden child window whose messages reach the picture box.
+    virtual WindowHandle CreateChild(PictureBox& box) = 0;
+    // The form's own (small) icon.
+    virtual void* IconHandle() const = 0;
 };
 
 class Form;
@@ -119,6 +124,7 @@ public:
     void SetFillColor(std::uint32_t color) { fillColor_ = color; }
     void SetForeColor(std::uint32_t color);
     void* hDC() const { return peer_ ? peer_->DeviceContext() : nullptr; }
+    void* Icon() const { return peer_ ? peer_->IconHandle() : nullptr; }
     // Repaints the window at once.
     void Refresh();
 
@@ -132,6 +138,8 @@ public:
     void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) { Form_MouseMove(button, shift, x, y); }
     void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) { Form_MouseUp(button, shift, x, y); }
     void OnEndSession() { Unload(UnloadMode::AppWindows); }
+    // The shell rebuilt the notification area (it broadcasts "TaskbarCreated").
+    void OnTrayRebuilt() { Form_TrayRebuilt(); }
     // Destroys the window with no unload handling (the program is ending at once).
     void Discard();
 
@@ -140,6 +148,9 @@ public:
 protected:
     // A timer that ticks for as long as the form is loaded.
     void AddTimer(unsigned intervalMs, std::function<void()> tick);
+    // A picture box whose window exists for as long as the form is loaded.
+    void AddPictureBox(PictureBox& box) { boxes_.push_back(&box); }
+    virtual void Form_TrayRebuilt() {}
 
     virtual void Form_Load() {}
     virtual void Form_MouseMove(std::int16_t, std::int16_t, float, float) {}
@@ -162,6 +173,7 @@ private:
 
     FormDesign design_;
     std::vector<TimerSpec> timers_;
+    std::vector<PictureBox*> boxes_;
     FontSpec font_;
     std::uint32_t backColor_;
     std::uint32_t fillColor_ = 0;

@@ -76,6 +76,20 @@ bool SetForegroundWindow(Handle window);
 // From this call on the window owns the region (and frees the one it had).
 int SetWindowRgn(Handle window, Handle region, bool redraw);
 
+// --- notification area --------------------------------------------------------------
+// The first-version icon record: nothing after szTip. Its size is the one the
+// platform gives that form (88 bytes in a 32-bit build, 104 in a 64-bit one).
+struct NotifyIconDataV1 {
+    std::uint32_t cbSize = 0;
+    Handle hWnd = nullptr;
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = 0;
+    Handle hIcon = nullptr;
+    char szTip[64] = {};
+};
+bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconDataV1& data);
+
 // --- paths on a device context -------------------------------------------------
 bool BeginPath(Handle dc);
 bool TextOutW(Handle dc, int x, int y, const wchar_t* text, int length);

@@ -39,6 +39,10 @@ FrmMain frmMain;
 FrmMain::FrmMain() : Form(MarkerDesign()), lblTemplate(kGlyphFont) {
     BindMenuCommands();
     AddTimer(10, [this] { timMouseMove_Timer(); });  // timMouseMove
+    AddPictureBox(pctTaskTray);
+    pctTaskTray.MouseMove = [this](std::int16_t button, std::int16_t shift, float x, float y) {
+        pctTaskTray_MouseMove(button, shift, x, y);
+    };
 }
 
 // Topmost without moving, sizing or activating it.
@@ -60,6 +64,8 @@ void FrmMain::BindMenuCommands() {
     bind(menus.mnuFontSizeValue, &FrmMain::mnuFontSizeValue_Click);
     bind(menus.mnuFontColorValue, &FrmMain::mnuFontColorValue_Click);
     bind(menus.mnuTransValue, &FrmMain::mnuTransValue_Click);
+    menus.mnuShowHide_Click->click = [this] { mnuShowHide_Click_Click(); };
+    menus.mnuQuit->click = [this] { mnuQuit_Click(); };
 }
 
 clsMouseControl& FrmMain::MouseControl() {
@@ -78,13 +84,21 @@ void FrmMain::Form_Load() {
     mnuFontColorValue_Click(intPointerColor);
     mnuFontSizeValue_Click(intPointerSize);
     mnuTransValue_Click(intTranslucence);
+    const std::shared_ptr<clsTaskTray> tray = TaskTray();
+    tray->ToolTipText(L"Trailglint");
+    tray->Owner(pctTaskTray.hWnd());
+    tray->Icon(Icon());
+    tray->Add();
     blnNoReshape = false;
     MoveToCursor();
     timClock_Timer();
     MakeTopmost();
 }
 
-void FrmMain::Form_QueryUnload(std::int16_t&, std::int16_t) {}
+void FrmMain::Form_QueryUnload(std::int16_t&, std::int16_t) {
+    TaskTray()->Delete();
+    objTaskTray.reset();
+}
 
 void FrmMain::Form_Unload(std::int16_t&) {
     lngTop = static_cast<std::int32_t>(std::nearbyint(Top()));

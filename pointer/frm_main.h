@@ -8,8 +8,10 @@
 
 #include "platform/form.h"
 #include "platform/label.h"
+#include "platform/picture_box.h"
 #include "probe/mouse_control.h"
 #include "tray/popup_menu.h"
+#include "tray/task_tray.h"
 
 // Colours of the colour menu, 0x00BBGGRR; colour index n is entry n - 1.
 extern std::array<std::int32_t, 7> lngColorTable;
@@ -38,6 +40,15 @@ public:
 
     clsMouseControl& MouseControl();
 
+    // --- the tray icon and the menu's own commands
+    // The icon's callbacks: the mouse-message code arrives as x, in twips.
+    void pctTaskTray_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void mnuShowHide_Click_Click();
+    void mnuQuit_Click();
+    // Created on first use; shared so that a running tray handler keeps it
+    // alive while the window unloads underneath it.
+    std::shared_ptr<clsTaskTray> TaskTray();
+
     // The current glyph, one of the glyph menu's captions.
     std::wstring strPointerText;
     // True while the popup menu is up: the marker stays where it is.
@@ -47,6 +58,8 @@ public:
 
     // Measures the glyph: its size is the window's size.
     platform::Label lblTemplate;
+    // Never seen: owns the tray icon and receives its callbacks.
+    platform::PictureBox pctTaskTray;
     PopupMenuTree menus = BuildPopupMenu();
 
 protected:
@@ -55,12 +68,14 @@ protected:
     void Form_Unload(std::int16_t& cancel) override;
     void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
     void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Form_TrayRebuilt() override;
 
 private:
     void BindMenuCommands();
     void MakeTopmost();
 
     std::unique_ptr<clsMouseControl> objMouseControl;
+    std::shared_ptr<clsTaskTray> objTaskTray;
 };
 
 extern FrmMain frmMain;

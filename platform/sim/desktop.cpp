@@ -29,7 +29,7 @@ Window* Desktop::Find(platform::WindowHandle handle) {
 }
 
 void Desktop::Close(platform::WindowHandle handle) {
-    if (Window* window = Find(handle)) window->owner->OnCloseRequest();
+    if (Window* window = Find(handle); window && window->owner) window->owner->OnCloseRequest();
 }
 
 platform::WindowHandle Desktop::AddForeignWindow(platform::PixelRect bounds, std::string className, std::string text) {
@@ -49,7 +49,7 @@ void Desktop::Tick() {
     }
     for (auto& [handle, id] : due) {
         // A tick may unload the form: later ticks of a gone window do not come.
-        if (Window* w = Find(handle)) w->owner->OnTimer(id);
+        if (Window* w = Find(handle); w && w->owner) w->owner->OnTimer(id);
     }
 }
 
@@ -61,6 +61,25 @@ void Desktop::MouseUp(platform::WindowHandle handle, int button) {
 
 void Desktop::MouseMove(platform::WindowHandle handle) {
     if (Window* w = Find(handle); w && w->owner) w->owner->OnMouseMove(0, 0, 0.0f, 0.0f);
+}
+
+void Desktop::TrayCallback(int code) {
+    if (shellCalls.empty()) return;
+    auto box = pictureBoxes.find(shellCalls.back().data.hWnd);
+    if (box != pictureBoxes.end()) box->second->OnMouseMove(0, 0, static_cast<float>(code) * twipsPerPixelX, 0.0f);
+}
+
+void Desktop::RestartShell() {
+    trayIconPresent = false;
+    BroadcastTaskbarCreated();
+}
+
+void Desktop::BroadcastTaskbarCreated() {
+    std::vector<platform::Form*> owners;
+    for (auto& [handle, window] : windows) {
+        if (window.owner) owners.push_back(window.owner);
+    }
+    for (platform::Form* owner : owners) owner->OnTrayRebuilt();
 }
 
 void Desktop::EndSession() {

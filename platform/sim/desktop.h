@@ -90,6 +90,15 @@ public:
     // --- keys ------------------------------------------------------------------------
     std::map<int, bool> keysDown;
 
+    // --- shell ---------------------------------------------------------------------------
+    struct ShellCall {
+        std::uint32_t message;
+        win::NotifyIconDataV1 data;
+    };
+    std::vector<ShellCall> shellCalls;
+    bool trayIconPresent = false;  // what the notification area shows
+    std::map<platform::WindowHandle, platform::PictureBox*> pictureBoxes;
+
     // --- graphics ---------------------------------------------------------------------
     std::map<win::Handle, Region> regions;  // every live region
     std::map<void*, Path> paths;            // by device context
@@ -114,6 +123,11 @@ public:
     // What the user does with an open popup menu: returns the chosen item or
     // nullptr (dismissed). While it runs, the menu is open.
     std::function<platform::MenuItem*(platform::MenuItem&)> onPopup;
+    // The shell calls the icon's owner with this mouse-message code.
+    void TrayCallback(int code);
+    // The shell restarts: the icons are gone and "TaskbarCreated" goes round.
+    void RestartShell();
+    void BroadcastTaskbarCreated();
     int popups = 0;
     int foregroundRequests = 0;
 

@@ -20,6 +20,10 @@ public:
     }
     ~SimFormPeer() override {
         sim::Desktop& d = sim::desktop();
+        for (WindowHandle child : children_) {
+            d.pictureBoxes.erase(child);
+            d.windows.erase(child);
+        }
         d.regions.erase(Self().region);
         d.paths.erase(Self().dc);
         d.windows.erase(handle_);
@@ -48,6 +52,15 @@ public:
         sim::desktop().calls.push_back("Refresh");
     }
     void StartTimer(int id, unsigned) override { Self().timers.push_back(id); }
+    WindowHandle CreateChild(PictureBox& box) override {
+        sim::Desktop& d = sim::desktop();
+        WindowHandle child = d.NewHandle();
+        d.windows[child].className = "PictureBox";
+        d.pictureBoxes[child] = &box;
+        children_.push_back(child);
+        return child;
+    }
+    void* IconHandle() const override { return reinterpret_cast<void*>(0x1C0); }
     MenuItem* TrackPopup(MenuItem& menu) override {
         sim::Desktop& d = sim::desktop();
         ++d.popups;
@@ -57,6 +70,7 @@ public:
 private:
     sim::Window& Self() const { return sim::desktop().windows.at(handle_); }
     WindowHandle handle_;
+    std::vector<WindowHandle> children_;
 };
 
 }  // namespace

@@ -171,3 +171,26 @@ bool ReleaseCapture() {
 }
 
 }  // namespace win
+
+namespace win {
+
+bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconDataV1& data) {
+    sim::Desktop& d = sim::desktop();
+    d.shellCalls.push_back({message, data});
+    switch (message) {
+        case 0:  // NIM_ADD: refused while the icon is there
+            if (d.trayIconPresent) return false;
+            d.trayIconPresent = true;
+            return true;
+        case 1:  // NIM_MODIFY
+            return d.trayIconPresent;
+        case 2:  // NIM_DELETE
+            if (!d.trayIconPresent) return false;
+            d.trayIconPresent = false;
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace win

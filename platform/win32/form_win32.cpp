@@ -81,6 +81,44 @@ std::int16_t Shift(WPARAM keys) {
                                      ((::GetKeyState(VK_MENU) < 0) ? 4 : 0));
 }
 
+// Picture boxes: hidden child windows whose mouse moves reach their box.
+LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* box = reinterpret_cast<PictureBox*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (box && message == WM_MOUSEMOVE) {
+        try {
+            // x and y in twips, as the box's event promises.
+            box->OnMouseMove(Buttons(wParam), Shift(wParam),
+                             static_cast<float>(GET_X_LPARAM(lParam)) * screen::TwipsPerPixelX(),
+                             static_cast<float>(GET_Y_LPARAM(lParam)) * screen::TwipsPerPixelY());
+        } catch (...) {
+        }
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+const wchar_t* PictureBoxClass() {
+    static const wchar_t* const name = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = PictureBoxProc;
+        wc.hInstance = Instance();
+        wc.lpszClassName = L"TrailglintPictureBox";
+        ::RegisterClassW(&wc);
+        return wc.lpszClassName;
+    }();
+    return name;
+}
+
+// Sent to every top-level window when the notification area is rebuilt.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 class Win32FormPeer final : public FormPeer {
 public:
     Win32FormPeer(Form& owner, const FormDesign& design) {
@@ -89,6 +127,7 @@ public:
         window_.reset(::CreateWindowExW(exStyle, design.windowClass.c_str(), design.caption.c_str(), WS_POPUP, 0, 0, 0,
                                         0, nullptr, nullptr, Instance(), this));
         owner_ = &owner;
+        icon_ = LoadIconSized(design.iconResource, ::GetSystemMetrics(SM_CXSMICON));
         dc_ = ::GetDC(window_.get());  // the class's own: valid for the window's life
         ::SetBkMode(dc_, TRANSPARENT);
         SetFont(design.font);
@@ -146,6 +185,13 @@ public:
         ::RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
 
+    WindowHandle CreateChild(PictureBox& box) override {
+        return ::CreateWindowExW(0, PictureBoxClass(), L"", WS_CHILD, 0, 0, 0, 0, window_.get(), nullptr, Instance(),
+                                 &box);
+    }
+
+    void* IconHandle() const override { return icon_; }
+
     void StartTimer(int id, unsigned intervalMs) override { ::SetTimer(window_.get(), id + 1, intervalMs, nullptr); }
 
     // A menu opened from a window that is not in the foreground needs the
@@ -178,6 +224,7 @@ private:
     win32::UniqueBrush background_;
     std::uint32_t backColor_ = 0;
     PixelRect bounds_;
+    HICON icon_ = nullptr;  // shared: the system frees it
 };
 
 Win32FormPeer* PeerOf(HWND hwnd) { return reinterpret_cast<Win32FormPeer*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
@@ -195,6 +242,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     };
     // Nothing the program raises may cross into Windows.
     try {
+        if (message == TaskbarCreatedMessage()) {
+            form.OnTrayRebuilt();
+            return 0;
+        }
         switch (message) {
             case WM_WINDOWPOSCHANGED:
                 peer->ReadBounds();

@@ -1,4 +1,8 @@
 // Window, key and path calls, forwarded to Windows.
+#include <shellapi.h>
+
+#include <cstddef>
+
 #include "platform/win.h"
 #include "platform/win32/windows_headers.h"
 
@@ -69,5 +73,23 @@ std::intptr_t SendMessageA(Handle window, std::uint32_t message, std::uintptr_t 
 }
 
 bool ReleaseCapture() { return ::ReleaseCapture() != 0; }
+
+}  // namespace win
+
+namespace win {
+
+// The toolkit's record has the layout of the first-version NOTIFYICONDATAA.
+static_assert(sizeof(NotifyIconDataV1) == NOTIFYICONDATAA_V1_SIZE);
+static_assert(offsetof(NotifyIconDataV1, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
+static_assert(offsetof(NotifyIconDataV1, uID) == offsetof(NOTIFYICONDATAA, uID));
+static_assert(offsetof(NotifyIconDataV1, uFlags) == offsetof(NOTIFYICONDATAA, uFlags));
+static_assert(offsetof(NotifyIconDataV1, uCallbackMessage) == offsetof(NOTIFYICONDATAA, uCallbackMessage));
+static_assert(offsetof(NotifyIconDataV1, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
+static_assert(offsetof(NotifyIconDataV1, szTip) == offsetof(NOTIFYICONDATAA, szTip));
+
+bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconDataV1& data) {
+    // The shell reads only cbSize bytes of the record.
+    return ::Shell_NotifyIconA(message, reinterpret_cast<NOTIFYICONDATAA*>(const_cast<NotifyIconDataV1*>(&data))) != 0;
+}
 
 }  // namespace win

@@ -16,6 +16,8 @@
 //                              "Presentation" covering the screen, which
 //                              appends "click X Y" to LOGFILE for each left click
 //                              it receives and "key K" for each key; runs until closed
+//   peek children TITLE     one line per child window of the top-level window
+//                              titled TITLE: "CLASS VISIBLE X Y WIDTH HEIGHT"
 //   peek close CLASS        asks each window of the class to close (WM_CLOSE)
 //   peek endsession CLASS   tells each window of the class that the user logs off
 #include <windows.h>
@@ -187,6 +189,24 @@ int App(const wchar_t* logFile) {
     return 0;
 }
 
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(child, name, 256);
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    Print(std::wstring(name) + L" " + std::to_wstring(::IsWindowVisible(child) ? 1 : 0) + L" " +
+          std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" " +
+          std::to_wstring(r.bottom - r.top));
+    return TRUE;
+}
+
+int Children(const wchar_t* title) {
+    HWND parent = ::FindWindowW(nullptr, title);
+    if (!parent) return 1;
+    ::EnumChildWindows(parent, PrintChild, 0);
+    return 0;
+}
+
 int Close(const wchar_t* windowClass) {
     for (HWND w : TopLevel(windowClass)) ::PostMessageW(w, WM_CLOSE, 0, 0);
     return 0;
@@ -213,6 +233,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argv[1];
     if (command == L"window") return Window(argv[2]);
     if (command == L"app") return App(argv[2]);
+    if (command == L"children") return Children(argv[2]);
     if (command == L"find") return Find(argv[2]);
     if (command == L"msgbox") return MessageBoxState(argv[2]);
     if (command == L"close") return Close(argv[2]);
