@@ -3,7 +3,6 @@
 
 #include "app/settings.h"
 #include "platform/screen.h"
-#include "platform/win.h"
 #include "pointer/frm_main.h"
 
 std::shared_ptr<clsTaskTray> FrmMain::TaskTray() {
@@ -18,7 +17,8 @@ void FrmMain::pctTaskTray_MouseMove(std::int16_t, std::int16_t, float X, float) 
                       static_cast<std::int32_t>(std::nearbyint(platform::screen::TwipsPerPixelX()));
     tray->Events(code);
     if (tray->EventRightButtonUp()) {
-        win::SetForegroundWindow(hWnd());
+        // The popup brings its own owner to the foreground; activating the
+        // marker as well would only take the focus from the user's application.
         OpenPointerMenu();
     } else if (tray->EventLeftButtonUp()) {
         MakeTopmost();

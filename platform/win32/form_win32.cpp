@@ -17,6 +17,11 @@ namespace {
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
 
+// Timer ids of the form's own timers. Far from the small ids that the
+// system's menu code uses on a menu's owner window: Wine kills its submenu
+// timer by id on the owner, which took a timer numbered 1 with it.
+constexpr UINT_PTR kFirstTimerId = 0x7A10;
+
 HICON LoadIconSized(int resource, int size) {
     if (resource == 0) return nullptr;
     // Shared icons from the module's resources are freed by the system.
@@ -113,6 +118,19 @@ const wchar_t* PictureBoxClass() {
     return name;
 }
 
+// The hidden owner of popup menus.
+const wchar_t* MenuHostClass() {
+    static const wchar_t* const name = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = ::DefWindowProcW;
+        wc.hInstance = Instance();
+        wc.lpszClassName = L"TrailglintMenuHost";
+        ::RegisterClassW(&wc);
+        return wc.lpszClassName;
+    }();
+    return name;
+}
+
 // Sent to every top-level window when the notification area is rebuilt.
 UINT TaskbarCreatedMessage() {
     static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
@@ -192,22 +210,38 @@ public:
 
     void* IconHandle() const override { return icon_; }
 
-    void StartTimer(int id, unsigned intervalMs) override { ::SetTimer(window_.get(), id + 1, intervalMs, nullptr); }
+    void StartTimer(int id, unsigned intervalMs) override {
+        ::SetTimer(window_.get(), kFirstTimerId + id, intervalMs, nullptr);
+    }
 
-    // A menu opened from a window that is not in the foreground needs the
-    // window brought forward first, or a click elsewhere will not close it;
-    // and a message after it, or the next menu may flash shut.
+    // A menu opened from a window that is not in the foreground needs its
+    // owner brought forward first, or a click elsewhere will not close it;
+    // and a message after it, or the next menu may flash shut. The owner is a
+    // hidden window of its own, not the form: a form that was never active
+    // keeps the focus with the user's application (and under Wine a window
+    // once activated becomes a managed X window that stops following moves).
+    // Afterwards the application that was in front gets the foreground back.
     MenuItem* TrackPopup(MenuItem& menu) override {
         std::vector<MenuItem*> commands;
         win32::UniqueMenu popup(BuildMenu(menu, commands));
         POINT at{};
         ::GetCursorPos(&at);
-        ::SetForegroundWindow(window_.get());
-        const UINT chosen = static_cast<UINT>(
-            ::TrackPopupMenuEx(popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y,
-                               window_.get(), nullptr));
-        ::PostMessageW(window_.get(), WM_NULL, 0, 0);
+        HWND host = MenuHost();
+        HWND previous = ::GetForegroundWindow();
+        ::SetForegroundWindow(host);
+        const UINT chosen = static_cast<UINT>(::TrackPopupMenuEx(
+            popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, host, nullptr));
+        ::PostMessageW(host, WM_NULL, 0, 0);
+        if (previous && previous != host && ::IsWindow(previous)) ::SetForegroundWindow(previous);
         return (chosen >= 1 && chosen <= commands.size()) ? commands[chosen - 1] : nullptr;
+    }
+
+    HWND MenuHost() {
+        if (!menuHost_) {
+            menuHost_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, MenuHostClass(), L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                              nullptr, Instance(), nullptr));
+        }
+        return menuHost_.get();
     }
 
     void EraseBackground(HDC dc) const {
@@ -225,6 +259,7 @@ private:
     std::uint32_t backColor_ = 0;
     PixelRect bounds_;
     HICON icon_ = nullptr;  // shared: the system frees it
+    win32::UniqueWindow menuHost_;
 };
 
 Win32FormPeer* PeerOf(HWND hwnd) { return reinterpret_cast<Win32FormPeer*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
@@ -251,7 +286,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                 peer->ReadBounds();
                 break;
             case WM_TIMER:
-                form.OnTimer(static_cast<int>(wParam) - 1);
+                if (wParam >= kFirstTimerId) form.OnTimer(static_cast<int>(wParam - kFirstTimerId));
                 return 0;
             case WM_MOUSEACTIVATE:
                 // Clicking the marker must not take the focus from the user's application.

@@ -1,5 +1,4 @@
 // Window, key and path calls, forwarded to Windows.
-#include <shellapi.h>
 
 #include <cstddef>
 

@@ -171,6 +171,33 @@ class Desktop:
         wait_for("the popup menu", self.menu_open, timeout=5)
         time.sleep(0.3)
 
+    def tray_icons(self):
+        """(x, y, width, height) of each icon in Wine's own tray window."""
+        _, lines = self.peek("children", "Wine System Tray")
+        return [tuple(int(v) for v in line.split()[2:6]) for line in lines if line.strip()]
+
+    def click_tray_icon(self, button=1, repeat=1):
+        (x, y, w, h), = self.tray_icons()
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "--repeat", str(repeat),
+                        "--delay", "60", str(button)], env=self.env, check=True)
+
+    def menus(self):
+        """(x, y, width, height) of each open popup menu window, the top menu first."""
+        _, lines = self.peek("find", "#32768")
+        rects = [tuple(int(v) for v in line.split()[2:6]) for line in lines if line.strip() and line.split()[1] == "1"]
+        return sorted(rects, key=lambda r: r[0])
+
+    def choose(self, *path):
+        """Chooses with the mouse from the open popup menu: `path` holds the
+        index of an item of the top menu (separators count), then of an item
+        of the submenu it opens. Keys cannot be used for a menu opened from the
+        tray under Wine: the keyboard stays with the application in front."""
+        top = wait_for("the popup menu", self.menus, timeout=5)[0]
+        self.click(*_menu_item_centre(top, path[0], MENU_LAYOUT))
+        if len(path) > 1:
+            sub = wait_for("the submenu", lambda: self.menus()[1:], timeout=5)[0]
+            self.click(*_menu_item_centre(sub, path[1], None))
+
     def marker(self):
         """(visible, x, y, width, height) of the one marker window."""
         (_, visible, x, y, w, h), = self.marker_windows()
@@ -182,6 +209,19 @@ class Desktop:
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True)
+
+
+# The popup menu as Wine draws it here (96 dpi, the linked Japanese face):
+# items 16 pixels high, separators 9, after a 3-pixel border.
+MENU_LAYOUT = ["item", "separator", "item", "item", "item", "item", "separator", "item"]
+MENU_ITEM, MENU_SEPARATOR, MENU_BORDER = 16, 9, 3
+
+
+def _menu_item_centre(rect, index, layout):
+    x, y, w, _ = rect
+    rows = layout or ["item"] * (index + 1)
+    top = y + MENU_BORDER + sum(MENU_ITEM if kind == "item" else MENU_SEPARATOR for kind in rows[:index])
+    return x + w // 2, top + MENU_ITEM // 2
 
 
 def _regex(text):

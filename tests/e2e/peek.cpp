@@ -18,6 +18,8 @@
 //                              it receives and "key K" for each key; runs until closed
 //   peek children TITLE     one line per child window of the top-level window
 //                              titled TITLE: "CLASS VISIBLE X Y WIDTH HEIGHT"
+//   peek broadcast MESSAGE  sends the registered MESSAGE to every top-level window,
+//                              as the shell does with "TaskbarCreated"
 //   peek close CLASS        asks each window of the class to close (WM_CLOSE)
 //   peek endsession CLASS   tells each window of the class that the user logs off
 #include <windows.h>
@@ -207,6 +209,12 @@ int Children(const wchar_t* title) {
     return 0;
 }
 
+int Broadcast(const wchar_t* name) {
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(HWND_BROADCAST, ::RegisterWindowMessageW(name), 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    return 0;
+}
+
 int Close(const wchar_t* windowClass) {
     for (HWND w : TopLevel(windowClass)) ::PostMessageW(w, WM_CLOSE, 0, 0);
     return 0;
@@ -234,6 +242,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"window") return Window(argv[2]);
     if (command == L"app") return App(argv[2]);
     if (command == L"children") return Children(argv[2]);
+    if (command == L"broadcast") return Broadcast(argv[2]);
     if (command == L"find") return Find(argv[2]);
     if (command == L"msgbox") return MessageBoxState(argv[2]);
     if (command == L"close") return Close(argv[2]);

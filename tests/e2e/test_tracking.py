@@ -75,6 +75,8 @@ class Tracking(unittest.TestCase):
         wait_for("the marker shown again", self.visible, timeout=5)
 
     def test_the_menu_opens_from_a_right_click_and_from_f9_and_chooses_a_glyph(self):
+        # (A menu command used to leave the marker frozen and hidden under Wine:
+        # the star must be shown and follow the cursor afterwards.)
         program, process = self.start(glyph=1)
         desktop.move(400, 300)
         self.assertCentredAt(400, 300)
@@ -90,10 +92,15 @@ class Tracking(unittest.TestCase):
 
         desktop.key("F9")
         desktop.wait_for_menu()
-        # Show/hide, (separator), the glyph submenu: its fifth item is the star.
-        desktop.keys("Down", "Down", "Right", "Down", "Down", "Down", "Down", "Return")
+        # The glyph submenu, then its fifth item, the star. (Under Wine the
+        # keyboard stays with the application in front: the marker is never
+        # activated, so the menu is worked with the mouse.)
+        desktop.choose(2, 4)
         wait_for("the menu closed", lambda: not desktop.menu_open(), timeout=5)
         wait_for("the star", lambda: desktop.marker_region("★", 72)["equal"], timeout=5)
+        desktop.move(300, 200)
+        self.assertCentredAt(300, 200)
+        self.assertTrue(self.visible())
 
         program.close()
         process.wait(timeout=20)

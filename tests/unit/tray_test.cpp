@@ -138,7 +138,6 @@ TEST_F(TrayHandlers, ARightReleaseOpensTheMenuEvenWhileHiddenAndTheMarkerStaysHi
     Start(false);
     desk.TrayCallback(0x205);
     EXPECT_EQ(desk.popups, 1);
-    EXPECT_EQ(desk.calls.front(), "SetForegroundWindow");
     EXPECT_FALSE(frmMain.Visible());
 
     desk.onPopup = [](platform::MenuItem&) { return frmMain.menus.mnuShowHide_Click; };
