@@ -2,18 +2,12 @@
 // runs only on appearance changes, but must stay far below one 10 ms tick.
 #include <cstdio>
 
-#include "app/settings.h"
 #include "bench/report.h"
 #include "pointer/frm_main.h"
+#include "tests/support/loaded_marker.h"
 
 int main() {
-    intPointerType = 5;
-    intPointerSize = 16;
-    intPointerColor = 6;
-    intTranslucence = 5;
-    blnDispPointer = true;
-    frmMain.Load();
-    if (!frmMain.IsLoaded()) {
+    if (!LoadShownMarker(5)) {
         std::puts("the marker did not load");
         return 1;
     }

@@ -2,19 +2,13 @@
 // nothing else) and with the cursor moving (one window move as well).
 #include <cstdio>
 
-#include "app/settings.h"
 #include "bench/report.h"
 #include "pointer/frm_main.h"
 #include "probe/mouse_control.h"
+#include "tests/support/loaded_marker.h"
 
 int main() {
-    intPointerType = 1;
-    intPointerSize = 16;
-    intPointerColor = 6;
-    intTranslucence = 5;
-    blnDispPointer = true;
-    frmMain.Load();
-    if (!frmMain.IsLoaded()) {
+    if (!LoadShownMarker(1)) {
         std::puts("the marker did not load");
         return 1;
     }

@@ -9,6 +9,7 @@ import os
 import shutil
 import subprocess
 import time
+import unittest
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
@@ -285,3 +286,21 @@ SETTINGS_ORDER = [
     ("Window Design", "Pointer Color"), ("Window Design", "Translucence"), ("Window Design", "Pointer Type"),
     ("Config", "Disp Pointer"),
 ]
+
+
+class DesktopTest(unittest.TestCase):
+    """A test class with one virtual desktop for all its tests; each test
+    ends with every Wine process of it ended."""
+
+    desktop = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def tearDown(self):
+        self.desktop.kill_wine()

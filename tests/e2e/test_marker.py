@@ -2,30 +2,17 @@
 the window's shape, its size, colour, translucency and place in the z-order."""
 import unittest
 
-from harness import MARKER_CLASS, WORK, Desktop, Program, ini_entries, settings, wait_for
+from harness import WORK, DesktopTest, Program, ini_entries, settings, wait_for
 
 GLYPHS = "●○◎▲★♪■↑"
 COLOURS = [(0, 0, 0), (255, 255, 255), (0, 0, 255), (0, 255, 0), (0, 128, 0), (255, 0, 0), (255, 255, 0)]
 ALPHA = {1: 230, 2: 210, 3: 190, 4: 165, 5: 135, 6: 105, 7: 75, 8: 45, 9: 15, 10: 0}
 
-desktop = None
 
 
-def setUpModule():
-    global desktop
-    desktop = Desktop()
-
-
-def tearDownModule():
-    desktop.close()
-
-
-class MarkerWindow(unittest.TestCase):
-    def tearDown(self):
-        desktop.kill_wine()
-
+class MarkerWindow(DesktopTest):
     def start(self, ini, name="marker"):
-        program = Program(desktop, name, ini=ini)
+        program = Program(self.desktop, name, ini=ini)
         process = program.start()
         program.wait_for_marker()
         return program, process
@@ -38,7 +25,7 @@ class MarkerWindow(unittest.TestCase):
         for index, glyph in enumerate(GLYPHS, 1):
             with self.subTest(glyph=glyph):
                 program, process = self.start(settings(glyph=index))
-                region = desktop.marker_region(glyph, 72)
+                region = self.desktop.marker_region(glyph, 72)
                 self.assertTrue(region["equal"], region)
                 self.assertEqual(region["size"], region["extent"], "the window is the glyph's extent")
                 self.assertGreater(region["area"], 0)
@@ -50,11 +37,11 @@ class MarkerWindow(unittest.TestCase):
 
     def test_the_smallest_size_gives_a_much_smaller_window(self):
         program, process = self.start(settings(size=1))
-        small = desktop.marker_region("●", 8)
+        small = self.desktop.marker_region("●", 8)
         self.assertTrue(small["equal"], small)
         self.quit(program, process)
         program, process = self.start(settings(size=16))
-        large = desktop.marker_region("●", 72)
+        large = self.desktop.marker_region("●", 72)
         self.quit(program, process)
         self.assertGreater(large["size"][0], 5 * small["size"][0])
         self.assertGreater(large["size"][1], 5 * small["size"][1])
@@ -63,46 +50,46 @@ class MarkerWindow(unittest.TestCase):
         for index, colour in enumerate(COLOURS, 1):
             with self.subTest(colour=index):
                 program, process = self.start(settings(glyph=7, colour=index, translucence=0))
-                (_, _, x, y, w, h), = desktop.marker_windows()
+                (_, _, x, y, w, h), = self.desktop.marker_windows()
                 shot = WORK / f"colour-{index}.png"
-                desktop.screenshot(shot)
-                self.assertEqual(desktop.pixel(shot, x + w // 2, y + h // 2), colour)
+                self.desktop.screenshot(shot)
+                self.assertEqual(self.desktop.pixel(shot, x + w // 2, y + h // 2), colour)
                 self.quit(program, process)
 
     def test_each_translucency_level_sets_the_tables_alpha(self):
         for level in range(0, 11):
             with self.subTest(level=level):
                 program, process = self.start(settings(translucence=level))
-                state = desktop.marker_state()
+                state = self.desktop.marker_state()
                 if level == 0:
                     self.assertEqual((state["layered"], state["alpha"]), (0, -1))
                 else:
                     self.assertEqual((state["layered"], state["alpha"]), (1, ALPHA[level]))
                 if level == 5:  # as X sees it: the alpha in every byte
-                    props, = desktop.x_properties("Trailglint")
+                    props, = self.desktop.x_properties("Trailglint")
                     self.assertIn("_NET_WM_WINDOW_OPACITY(CARDINAL) = %d" % (0x87878787), props)
                 self.quit(program, process)
 
     def test_the_marker_is_topmost_without_a_taskbar_button(self):
         program, process = self.start(settings(glyph=5))
-        state = desktop.marker_state()
+        state = self.desktop.marker_state()
         self.assertEqual((state["visible"], state["topmost"], state["toolwindow"]), (1, 1, 1))
         # Wine gives a borderless tool window to X as an override-redirect
         # window: no window manager lists it in a taskbar or restacks it.
-        info, = desktop.x_info("Trailglint")
+        info, = self.desktop.x_info("Trailglint")
         self.assertIn("Override Redirect State: yes", info)
         shot = WORK / "marker-star.png"
-        desktop.screenshot(shot)  # the README's picture comes from here
+        self.desktop.screenshot(shot)  # the README's picture comes from here
         self.quit(program, process)
 
         program, process = self.start(settings(glyph=5, shown=False), name="hidden")
-        self.assertEqual(desktop.marker_state()["visible"], 0)
-        self.assertEqual(desktop.x_windows_named("Trailglint"), [])
+        self.assertEqual(self.desktop.marker_state()["visible"], 0)
+        self.assertEqual(self.desktop.x_windows_named("Trailglint"), [])
         self.quit(program, process)
 
     def test_a_glyph_index_above_eight_shows_the_first_glyph_and_keeps_it(self):
         program, process = self.start(settings(glyph=9))
-        self.assertTrue(desktop.marker_region("●", 72)["equal"])
+        self.assertTrue(self.desktop.marker_region("●", 72)["equal"])
         self.quit(program, process)
         self.assertIn(("Window Design", "Pointer Type", "1"), ini_entries(program.ini_bytes()))
 
@@ -110,13 +97,13 @@ class MarkerWindow(unittest.TestCase):
         for name, ini in [("size", settings(size=17)), ("colour", settings(colour=0)),
                           ("translucence", settings(translucence=11))]:
             with self.subTest(index=name):
-                program = Program(desktop, "bad-" + name, ini=ini)
+                program = Program(self.desktop, "bad-" + name, ini=ini)
                 process = program.start()
-                box = wait_for("the error box", desktop.message_box)
+                box = wait_for("the error box", self.desktop.message_box)
                 self.assertEqual(box[0], "予測不能のエラーが発生しました")
-                desktop.press_ok(box)
+                self.desktop.press_ok(box)
                 process.wait(timeout=20)
-                self.assertEqual(desktop.marker_windows(), [], "no window stays")
+                self.assertEqual(self.desktop.marker_windows(), [], "no window stays")
                 self.assertEqual(program.ini_bytes(), ini.encode("ascii"))
 
 

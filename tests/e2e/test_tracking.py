@@ -3,102 +3,89 @@ with real X input while the user's own application has the keyboard focus."""
 import time
 import unittest
 
-from harness import Desktop, Program, ini_entries, settings, wait_for
-
-desktop = None
+from harness import DesktopTest, Program, ini_entries, settings, wait_for
 
 
-def setUpModule():
-    global desktop
-    desktop = Desktop()
 
-
-def tearDownModule():
-    desktop.close()
-
-
-class Tracking(unittest.TestCase):
+class Tracking(DesktopTest):
     def setUp(self):
-        desktop.move(20, 20)  # Wine learns where the pointer is when it moves
-        self.app_log = desktop.start_app()
+        self.desktop.move(20, 20)  # Wine learns where the pointer is when it moves
+        self.app_log = self.desktop.start_app()
 
     def app_clicks(self):
         return [line for line in self.app_log.read_text().splitlines() if line.startswith("click")]
 
-    def tearDown(self):
-        desktop.kill_wine()
-
     def start(self, **kw):
-        program = Program(desktop, "tracking", ini=settings(**kw))
+        program = Program(self.desktop, "tracking", ini=settings(**kw))
         process = program.start()
         program.wait_for_marker()
         return program, process
 
     def assertCentredAt(self, x, y):
         def centred():
-            _, left, top, w, h = desktop.marker()
+            _, left, top, w, h = self.desktop.marker()
             return abs(left + w / 2 - x) <= 1 and abs(top + h / 2 - y) <= 1
         wait_for(f"the marker centred at {x},{y}", centred, timeout=5, interval=0.02)
 
     def visible(self):
-        return desktop.marker()[0] == 1
+        return self.desktop.marker()[0] == 1
 
     def test_the_marker_follows_the_cursor_into_every_corner(self):
         self.start()
         for x, y in [(400, 300), (0, 0), (1023, 0), (0, 767), (1023, 767), (612, 211)]:
-            desktop.move(x, y)
+            self.desktop.move(x, y)
             self.assertCentredAt(x, y)
 
     def test_f12_shows_a_hidden_marker_and_the_other_key_does_nothing(self):
         program, _ = self.start(glyph=5, shown=False)
-        desktop.move(300, 300)
-        desktop.key("F9")
+        self.desktop.move(300, 300)
+        self.desktop.key("F9")
         time.sleep(0.3)
-        self.assertFalse(desktop.menu_open(), "F9 while hidden")
+        self.assertFalse(self.desktop.menu_open(), "F9 while hidden")
         self.assertFalse(self.visible())
 
-        desktop.key("F12")
+        self.desktop.key("F12")
         wait_for("the marker shown", self.visible, timeout=5)
         self.assertCentredAt(300, 300)
-        desktop.key("F12")
+        self.desktop.key("F12")
         time.sleep(0.3)
         self.assertTrue(self.visible(), "F12 while shown")
-        self.assertFalse(desktop.menu_open())
+        self.assertFalse(self.desktop.menu_open())
 
     def test_a_left_click_hides_a_filled_marker_and_f12_brings_it_back(self):
         self.start(glyph=1)
-        desktop.move(500, 400)
+        self.desktop.move(500, 400)
         self.assertCentredAt(500, 400)
-        desktop.click(500, 400, 1)
+        self.desktop.click(500, 400, 1)
         wait_for("the marker hidden", lambda: not self.visible(), timeout=5)
-        desktop.key("F12")
+        self.desktop.key("F12")
         wait_for("the marker shown again", self.visible, timeout=5)
 
     def test_the_menu_opens_from_a_right_click_and_from_f9_and_chooses_a_glyph(self):
         # (A menu command used to leave the marker frozen and hidden under Wine:
         # the star must be shown and follow the cursor afterwards.)
         program, process = self.start(glyph=1)
-        desktop.move(400, 300)
+        self.desktop.move(400, 300)
         self.assertCentredAt(400, 300)
-        desktop.click(400, 300, 3)
-        desktop.wait_for_menu()
-        before = desktop.marker()
-        desktop.move(700, 600)  # the marker stays put under an open menu
+        self.desktop.click(400, 300, 3)
+        self.desktop.wait_for_menu()
+        before = self.desktop.marker()
+        self.desktop.move(700, 600)  # the marker stays put under an open menu
         time.sleep(0.3)
-        self.assertEqual(desktop.marker(), before)
-        desktop.click(700, 600, 1)  # a click elsewhere dismisses the menu
-        wait_for("the menu closed", lambda: not desktop.menu_open(), timeout=5)
+        self.assertEqual(self.desktop.marker(), before)
+        self.desktop.click(700, 600, 1)  # a click elsewhere dismisses the menu
+        wait_for("the menu closed", lambda: not self.desktop.menu_open(), timeout=5)
         self.assertCentredAt(700, 600)
 
-        desktop.key("F9")
-        desktop.wait_for_menu()
+        self.desktop.key("F9")
+        self.desktop.wait_for_menu()
         # The glyph submenu, then its fifth item, the star. (Under Wine the
         # keyboard stays with the application in front: the marker is never
         # activated, so the menu is worked with the mouse.)
-        desktop.choose(2, 4)
-        wait_for("the menu closed", lambda: not desktop.menu_open(), timeout=5)
-        wait_for("the star", lambda: desktop.marker_region("★", 72)["equal"], timeout=5)
-        desktop.move(300, 200)
+        self.desktop.choose(2, 4)
+        wait_for("the menu closed", lambda: not self.desktop.menu_open(), timeout=5)
+        wait_for("the star", lambda: self.desktop.marker_region("★", 72)["equal"], timeout=5)
+        self.desktop.move(300, 200)
         self.assertCentredAt(300, 200)
         self.assertTrue(self.visible())
 
@@ -108,10 +95,10 @@ class Tracking(unittest.TestCase):
 
     def test_a_click_in_a_rings_centre_reaches_the_window_underneath(self):
         self.start(glyph=2)
-        desktop.move(512, 384)
+        self.desktop.move(512, 384)
         self.assertCentredAt(512, 384)
-        self.assertFalse(desktop.marker_region("○", 72)["centre_inside"])
-        desktop.click(512, 384, 1)
+        self.assertFalse(self.desktop.marker_region("○", 72)["centre_inside"])
+        self.desktop.click(512, 384, 1)
         wait_for("the click in the application", lambda: "click 512 384" in self.app_clicks(), timeout=5)
         self.assertTrue(self.visible(), "the centre click did not reach the marker")
 

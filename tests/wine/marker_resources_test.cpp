@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "app/settings.h"
 #include "pointer/frm_main.h"
+#include "tests/support/loaded_marker.h"
 #include "tests/wine/gdi_objects.h"
 
 namespace {
@@ -43,13 +43,7 @@ TEST(MarkerResources, AThousandAppearanceCommandsLeaveNoGdiObjectBehind) {
     ::DeleteObject(probe);
     ASSERT_EQ(gdi_objects::Count(), before);
 
-    intPointerType = 5;
-    intPointerSize = 16;
-    intPointerColor = 6;
-    intTranslucence = 5;
-    blnDispPointer = true;
-    frmMain.Load();
-    ASSERT_TRUE(frmMain.IsLoaded());
+    ASSERT_TRUE(LoadShownMarker(5));
 
     ApplyCommand(0);
     const int afterFirst = gdi_objects::Count();
