@@ -1,4 +1,5 @@
 // Application services and screen, on Windows.
+#include <cmath>
 #include <cstring>
 
 #include "platform/app.h"
@@ -99,11 +100,14 @@ void EndNow() { ::ExitProcess(1); }
 namespace platform::screen {
 namespace {
 
+// A whole number, as the factor has always been (15 at 96 dpi, 12 at 120):
+// the tray's callback code travels as pixels times this factor and is
+// recovered by dividing by it, which a fraction would break.
 float TwipsPerPixel(int axis) {
     HDC screen = ::GetDC(nullptr);
     const int dpi = screen ? ::GetDeviceCaps(screen, axis) : 96;
     if (screen) ::ReleaseDC(nullptr, screen);
-    return 1440.0f / static_cast<float>(dpi > 0 ? dpi : 96);
+    return std::round(1440.0f / static_cast<float>(dpi > 0 ? dpi : 96));
 }
 
 }  // namespace

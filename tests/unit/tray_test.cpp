@@ -176,3 +176,18 @@ TEST_F(TrayHandlers, ARestartedShellGetsTheIconBackOnce) {
     desk.BroadcastTaskbarCreated();
     EXPECT_TRUE(desk.shellCalls.empty());
 }
+
+TEST_F(TrayHandlers, TheCodeIsRecoveredFromTwipsAtOtherResolutions) {
+    for (float twipsPerPixel : {15.0f, 12.0f, 10.0f, 8.0f}) {
+        desk.twipsPerPixelX = twipsPerPixel;
+        desk.twipsPerPixelY = twipsPerPixel;
+        Start(true);
+        desk.TrayCallback(0x202);
+        EXPECT_FALSE(frmMain.Visible()) << twipsPerPixel;
+        desk.TrayCallback(0x205);
+        EXPECT_EQ(desk.popups, 1) << twipsPerPixel;
+        desk.Close(frmMain.hWnd());
+        desk.Reset();
+        desk.exeFolder = folder.Path();
+    }
+}
