@@ -159,9 +159,6 @@ class Desktop:
         """Presses and releases a key, holding it long enough for the 10 ms poll."""
         subprocess.run(["xdotool", "keydown", name, "sleep", str(hold), "keyup", name], env=self.env, check=True)
 
-    def keys(self, *names):
-        subprocess.run(["xdotool", "key", "--delay", "80", *names], env=self.env, check=True)
-
     def menu_open(self):
         """True while a popup menu window is up."""
         _, lines = self.peek("find", "#32768")
