@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "app/ini_file.h"
 #include "app/numeric_text.h"
-#include "app/start.h"
+#include "app/program.h"
+#include "app/settings_file.h"
 
-std::int32_t lngTop = 0;
-std::int32_t lngLeft = 0;
-std::int16_t intPointerSize = 0;
-std::int16_t intPointerColor = 0;
-std::int16_t intTranslucence = 0;
-std::int16_t intPointerType = 0;
-bool blnDispPointer = false;
+std::int32_t storedTop = 0;
+std::int32_t storedLeft = 0;
+std::int16_t sizeIndex = 0;
+std::int16_t colorIndex = 0;
+std::int16_t translucencyIndex = 0;
+std::int16_t glyphIndex = 0;
+bool markerShown = false;
 
 namespace {
 
@@ -22,26 +22,26 @@ const std::wstring kConfig = L"Config";
 }  // namespace
 
 void LoadSettings() {
-    clsIniFile ini;
-    ini.setFile(strIniFile, false);
+    SettingsFile ini;
+    ini.Bind(settingsPath, false);
     // Positions may lie far outside the 16-bit range on a wide desktop.
-    lngTop = WholeNumber32(ini.getValue(kDesign, L"Top"), 1000);
-    lngLeft = WholeNumber32(ini.getValue(kDesign, L"Left"), 1000);
-    intPointerSize = ini.getIntValue(kDesign, L"Pointer Size", 16);
-    intPointerColor = ini.getIntValue(kDesign, L"Pointer Color", 6);
-    intTranslucence = ini.getIntValue(kDesign, L"Translucence", 5);
-    intPointerType = ini.getIntValue(kDesign, L"Pointer Type", 1);
-    blnDispPointer = ini.getValue(kConfig, L"Disp Pointer") == L"True";
+    storedTop = WholeNumber32(ini.Read(kDesign, L"Top"), 1000);
+    storedLeft = WholeNumber32(ini.Read(kDesign, L"Left"), 1000);
+    sizeIndex = ini.ReadNumber(kDesign, L"Pointer Size", 16);
+    colorIndex = ini.ReadNumber(kDesign, L"Pointer Color", 6);
+    translucencyIndex = ini.ReadNumber(kDesign, L"Translucence", 5);
+    glyphIndex = ini.ReadNumber(kDesign, L"Pointer Type", 1);
+    markerShown = ini.Read(kConfig, L"Disp Pointer") == L"True";
 }
 
 void SaveSettings() {
-    clsIniFile ini;
-    ini.setFile(strIniFile, false);
-    ini.setValue(kDesign, L"Top", std::to_wstring(lngTop));
-    ini.setValue(kDesign, L"Left", std::to_wstring(lngLeft));
-    ini.setValue(kDesign, L"Pointer Size", std::to_wstring(intPointerSize));
-    ini.setValue(kDesign, L"Pointer Color", std::to_wstring(intPointerColor));
-    ini.setValue(kDesign, L"Translucence", std::to_wstring(intTranslucence));
-    ini.setValue(kDesign, L"Pointer Type", std::to_wstring(intPointerType));
-    ini.setValue(kConfig, L"Disp Pointer", blnDispPointer ? L"True" : L"False");
+    SettingsFile ini;
+    ini.Bind(settingsPath, false);
+    ini.Write(kDesign, L"Top", std::to_wstring(storedTop));
+    ini.Write(kDesign, L"Left", std::to_wstring(storedLeft));
+    ini.Write(kDesign, L"Pointer Size", std::to_wstring(sizeIndex));
+    ini.Write(kDesign, L"Pointer Color", std::to_wstring(colorIndex));
+    ini.Write(kDesign, L"Translucence", std::to_wstring(translucencyIndex));
+    ini.Write(kDesign, L"Pointer Type", std::to_wstring(glyphIndex));
+    ini.Write(kConfig, L"Disp Pointer", markerShown ? L"True" : L"False");
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "bench/report.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 #include "tests/support/loaded_marker.h"
 
 int main() {
@@ -13,14 +13,14 @@ int main() {
     }
     for (std::int16_t size : {std::int16_t{16}, std::int16_t{1}}) {
         std::int16_t index = size;
-        frmMain.mnuFontSizeValue_Click(index);
+        markerWindow.ChooseSize(index);
         const char* name = size == 16 ? "reshape, 72 points" : "reshape, 8 points";
         bench::Report(name, 500, [] {
             const auto start = bench::Clock::now();
-            frmMain.timClock_Timer();
+            markerWindow.Reshape();
             return bench::MicrosSince(start);
         });
     }
-    frmMain.Discard();
+    markerWindow.Discard();
     return 0;
 }

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/program.h"
 #include "app/settings.h"
-#include "app/start.h"
 #include "bench/report.h"
 #include "platform/app.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 #include "tests/support/files.h"
 
 #ifdef _WIN32
@@ -25,7 +25,7 @@ using bench::Report;
 
 // Ends the loaded marker the way closing it does, and lets the loop see its quit.
 void UnloadMarker() {
-    frmMain.Unload(platform::UnloadMode::FormControlMenu);
+    markerWindow.Unload(platform::UnloadMode::FormControlMenu);
 #ifdef _WIN32
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -40,8 +40,8 @@ int main() {
 #ifndef _WIN32
     sim::desktop().exeFolder = folder.Path();
 #endif
-    strIniFile = folder.File(L"Trailglint.ini");
-    testing_files::WriteBytes(strIniFile,
+    settingsPath = folder.File(L"Trailglint.ini");
+    testing_files::WriteBytes(settingsPath,
                               "[Window Design]\r\nTop=2000\r\nLeft=3000\r\nPointer Size=16\r\nPointer Color=6\r\n"
                               "Translucence=5\r\nPointer Type=5\r\n[Config]\r\nDisp Pointer=True\r\n");
 
@@ -58,13 +58,13 @@ int main() {
     ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::wstring iniBeside(exe);
     iniBeside = iniBeside.substr(0, iniBeside.find_last_of(L'\\') + 1) + L"Trailglint.ini";
-    testing_files::WriteBytes(iniBeside, testing_files::ReadBytes(strIniFile));
+    testing_files::WriteBytes(iniBeside, testing_files::ReadBytes(settingsPath));
 #endif
     Report("Main to a running message loop", 200, [] {
         const auto start = Clock::now();
         Main();
         const double micros = MicrosSince(start);
-        if (!frmMain.IsLoaded()) {
+        if (!markerWindow.IsLoaded()) {
             std::puts("Main did not load the marker");
             std::exit(1);
         }

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "bench/report.h"
-#include "pointer/frm_main.h"
-#include "probe/mouse_control.h"
+#include "pointer/marker_window.h"
+#include "probe/cursor_probe.h"
 #include "tests/support/loaded_marker.h"
 
 int main() {
@@ -12,22 +12,22 @@ int main() {
         std::puts("the marker did not load");
         return 1;
     }
-    clsMouseControl mouse;
-    mouse.NowX(400);
-    mouse.NowY(300);
+    CursorProbe mouse;
+    mouse.MoveToX(400);
+    mouse.MoveToY(300);
     bench::Report("tick, cursor still", 2000, [] {
         const auto start = bench::Clock::now();
-        frmMain.timMouseMove_Timer();
+        markerWindow.OnTick();
         return bench::MicrosSince(start);
     });
     int step = 0;
     bench::Report("tick, cursor moved", 500, [&] {
         ++step;
-        mouse.NowX(300 + step % 200);
+        mouse.MoveToX(300 + step % 200);
         const auto start = bench::Clock::now();
-        frmMain.timMouseMove_Timer();
+        markerWindow.OnTick();
         return bench::MicrosSince(start);
     });
-    frmMain.Discard();
+    markerWindow.Discard();
     return 0;
 }

@@ -15,7 +15,7 @@ struct Version {
 };
 
 // True exactly when an earlier instance of the program is still running.
-bool PrevInstance();
+bool AnotherInstanceRuns();
 
 // Folder of the running executable. Like a drive root ("C:\"), a folder may
 // or may not end in a backslash; callers normalise it.

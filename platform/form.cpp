@@ -31,7 +31,7 @@ void Form::Load() {
     ++loadedForms;
     for (PictureBox* box : boxes_) box->handle_ = peer_->CreateChild(*box);
     for (std::size_t id = 0; id < timers_.size(); ++id) peer_->StartTimer(static_cast<int>(id), timers_[id].intervalMs);
-    Form_Load();
+    OnLoad();
 }
 
 void Form::Unload(UnloadMode mode) {
@@ -43,9 +43,9 @@ void Form::Unload(UnloadMode mode) {
     unloading_ = true;
 
     std::int16_t cancel = 0;
-    Form_QueryUnload(cancel, static_cast<std::int16_t>(mode));
+    OnQueryUnload(cancel, static_cast<std::int16_t>(mode));
     if (cancel != 0) return;
-    Form_Unload(cancel);
+    OnUnload(cancel);
     if (cancel != 0) return;
 
     DestroyWindow();
@@ -62,7 +62,7 @@ void Form::DestroyWindow() {
     --loadedForms;
 }
 
-WindowHandle Form::hWnd() const { return peer_ ? peer_->Handle() : nullptr; }
+WindowHandle Form::Handle() const { return peer_ ? peer_->Handle() : nullptr; }
 
 float Form::Left() const { return peer_ ? ToTwips(peer_->Bounds().x, screen::TwipsPerPixelX()) : 0.0f; }
 float Form::Top() const { return peer_ ? ToTwips(peer_->Bounds().y, screen::TwipsPerPixelY()) : 0.0f; }
@@ -139,7 +139,7 @@ void Form::AddTimer(unsigned intervalMs, std::function<void()> tick) {
     timers_.push_back({intervalMs, std::move(tick)});
 }
 
-void Form::OnTimer(int id) {
+void Form::HandleTimer(int id) {
     if (id >= 0 && static_cast<std::size_t>(id) < timers_.size()) timers_[static_cast<std::size_t>(id)].tick();
 }
 

@@ -16,7 +16,7 @@ namespace platform {
 
 using WindowHandle = void*;
 
-// Why a form is being unloaded, as passed to Form_QueryUnload.
+// Why a form is being unloaded, as passed to OnQueryUnload.
 enum class UnloadMode : std::int16_t {
     FormControlMenu = 0,  // the window was asked to close
     FormCode = 1,         // the program unloads it
@@ -91,13 +91,13 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Creates the window (hidden) and runs Form_Load. Does nothing when loaded.
+    // Creates the window (hidden) and runs OnLoad. Does nothing when loaded.
     void Load();
-    // Runs Form_QueryUnload, then Form_Unload, then destroys the window.
+    // Runs OnQueryUnload, then OnUnload, then destroys the window.
     void Unload(UnloadMode mode = UnloadMode::FormCode);
     bool IsLoaded() const { return peer_ != nullptr; }
 
-    WindowHandle hWnd() const;
+    WindowHandle Handle() const;
 
     // Geometry in twips, kept by the window in whole pixels.
     float Left() const;
@@ -123,7 +123,7 @@ public:
     void SetBackColor(std::uint32_t color);
     void SetFillColor(std::uint32_t color) { fillColor_ = color; }
     void SetForeColor(std::uint32_t color);
-    void* hDC() const { return peer_ ? peer_->DeviceContext() : nullptr; }
+    void* DeviceContext() const { return peer_ ? peer_->DeviceContext() : nullptr; }
     void* Icon() const { return peer_ ? peer_->IconHandle() : nullptr; }
     // Repaints the window at once.
     void Refresh();
@@ -133,13 +133,15 @@ public:
     void PopupMenu(MenuItem& menu);
 
     // Entry points for the backend's message handling.
-    void OnCloseRequest() { Unload(UnloadMode::FormControlMenu); }
-    void OnTimer(int id);
-    void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) { Form_MouseMove(button, shift, x, y); }
-    void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) { Form_MouseUp(button, shift, x, y); }
-    void OnEndSession() { Unload(UnloadMode::AppWindows); }
+    void HandleCloseRequest() { Unload(UnloadMode::FormControlMenu); }
+    void HandleTimer(int id);
+    void HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+        OnMouseMove(button, shift, x, y);
+    }
+    void HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y) { OnMouseUp(button, shift, x, y); }
+    void HandleEndSession() { Unload(UnloadMode::AppWindows); }
     // The shell rebuilt the notification area (it broadcasts "TaskbarCreated").
-    void OnTrayRebuilt() { Form_TrayRebuilt(); }
+    void HandleTrayRebuilt() { OnTrayRebuilt(); }
     // Destroys the window with no unload handling (the program is ending at once).
     void Discard();
 
@@ -150,17 +152,17 @@ protected:
     void AddTimer(unsigned intervalMs, std::function<void()> tick);
     // A picture box whose window exists for as long as the form is loaded.
     void AddPictureBox(PictureBox& box) { boxes_.push_back(&box); }
-    virtual void Form_TrayRebuilt() {}
+    virtual void OnTrayRebuilt() {}
 
-    virtual void Form_Load() {}
-    virtual void Form_MouseMove(std::int16_t, std::int16_t, float, float) {}
+    virtual void OnLoad() {}
+    virtual void OnMouseMove(std::int16_t, std::int16_t, float, float) {}
     // Button: 1 left, 2 right, 4 middle.
-    virtual void Form_MouseUp(std::int16_t, std::int16_t, float, float) {}
-    virtual void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) {
+    virtual void OnMouseUp(std::int16_t, std::int16_t, float, float) {}
+    virtual void OnQueryUnload(std::int16_t& cancel, std::int16_t unloadMode) {
         (void)cancel;
         (void)unloadMode;
     }
-    virtual void Form_Unload(std::int16_t& cancel) { (void)cancel; }
+    virtual void OnUnload(std::int16_t& cancel) { (void)cancel; }
 
 private:
     void SetBounds(const PixelRect& bounds);

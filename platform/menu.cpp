@@ -4,9 +4,8 @@
 
 namespace platform {
 
-MenuItem& MenuItem::Add(std::wstring itemName, std::wstring itemCaption, std::int16_t itemIndex) {
+MenuItem& MenuItem::Add(std::wstring itemCaption, std::int16_t itemIndex) {
     auto item = std::make_unique<MenuItem>();
-    item->name = std::move(itemName);
     item->caption = std::move(itemCaption);
     item->index = itemIndex;
     children.push_back(std::move(item));

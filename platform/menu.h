@@ -12,7 +12,6 @@ namespace platform {
 inline constexpr std::int32_t kErrNoSuchArrayElement = 340;
 
 struct MenuItem {
-    std::wstring name;        // the item's name, shared by the elements of an array
     std::int16_t index = -1;  // position in its array; -1 for a single item
     std::wstring caption;     // "-" is a separator
     bool checked = false;
@@ -20,7 +19,7 @@ struct MenuItem {
     std::vector<std::unique_ptr<MenuItem>> children;
 
     bool IsSeparator() const { return caption == L"-"; }
-    MenuItem& Add(std::wstring itemName, std::wstring itemCaption, std::int16_t itemIndex = -1);
+    MenuItem& Add(std::wstring itemCaption, std::int16_t itemIndex = -1);
 };
 
 // The elements of one indexed item array, which need not start at 0 or 1.

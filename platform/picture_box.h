@@ -10,10 +10,10 @@ using WindowHandle = void*;
 
 class PictureBox {
 public:
-    WindowHandle hWnd() const { return handle_; }
+    WindowHandle Handle() const { return handle_; }
     std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> MouseMove;
 
-    void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    void HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
         if (MouseMove) MouseMove(button, shift, x, y);
     }
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/settings.h"
-#include "pointer/frm_main.h"
-#include "pointer/trans.h"
+#include "pointer/marker_window.h"
+#include "pointer/translucency.h"
 
 namespace {
 
@@ -25,42 +25,42 @@ constexpr std::int16_t kDoubleRing = 3;
 
 }  // namespace
 
-void FrmMain::mnuPointerTypeValue_Click(std::int16_t& Index) {
-    if (Index > menus.mnuPointerTypeValue.Count()) Index = 1;
-    const platform::MenuItem& item = MoveCheckMark(menus.mnuPointerTypeValue, Index);
-    intPointerType = Index;
-    strPointerText = item.caption;
+void MarkerWindow::ChooseGlyph(std::int16_t& index) {
+    if (index > menu.glyphs.Count()) index = 1;
+    const platform::MenuItem& item = MoveCheckMark(menu.glyphs, index);
+    glyphIndex = index;
+    glyphText = item.caption;
     // Rings leave the real cursor visible in their centre; filled glyphs take
     // its place while they are shown.
-    if (Index == kRing || Index == kDoubleRing) {
-        MouseControl().Show();
-    } else if (blnDispPointer) {
-        MouseControl().Hide();
+    if (index == kRing || index == kDoubleRing) {
+        Cursor().Show();
+    } else if (markerShown) {
+        Cursor().Hide();
     }
-    timClock_Timer();
+    Reshape();
 }
 
-void FrmMain::mnuFontSizeValue_Click(std::int16_t& Index) {
-    const platform::MenuItem& item = MoveCheckMark(menus.mnuFontSizeValue, Index);
-    intPointerSize = Index;
+void MarkerWindow::ChooseSize(std::int16_t& index) {
+    const platform::MenuItem& item = MoveCheckMark(menu.sizes, index);
+    sizeIndex = index;
     SetFontSize(PointsOf(item));
-    lblTemplate.SetFontSize(PointsOf(item));
-    timClock_Timer();
+    glyphLabel.SetFontSize(PointsOf(item));
+    Reshape();
 }
 
-void FrmMain::mnuFontColorValue_Click(std::int16_t& Index) {
-    MoveCheckMark(menus.mnuFontColorValue, Index);
-    intPointerColor = Index;
-    const auto color = static_cast<std::uint32_t>(lngColorTable[static_cast<std::size_t>(Index - 1)]);
+void MarkerWindow::ChooseColor(std::int16_t& index) {
+    MoveCheckMark(menu.colors, index);
+    colorIndex = index;
+    const auto color = static_cast<std::uint32_t>(kColorTable[static_cast<std::size_t>(index - 1)]);
     SetBackColor(color);
     SetFillColor(color);
     SetForeColor(color);
-    timClock_Timer();
+    Reshape();
 }
 
-void FrmMain::mnuTransValue_Click(std::int16_t& Index) {
-    MoveCheckMark(menus.mnuTransValue, Index);
-    SetTranslucence(hWnd(), Index);
-    intTranslucence = Index;
-    timClock_Timer();
+void MarkerWindow::ChooseTranslucency(std::int16_t& index) {
+    MoveCheckMark(menu.translucencies, index);
+    SetTranslucency(Handle(), index);
+    translucencyIndex = index;
+    Reshape();
 }

@@ -1,6 +1,6 @@
 // The popup menu and the mouse over the marker.
 #include "app/settings.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 
 namespace {
 
@@ -8,23 +8,23 @@ constexpr std::int16_t kRightButton = 2;
 
 }  // namespace
 
-void FrmMain::OpenPointerMenu() {
-    blnMenuOpen = true;
-    MouseControl().Show();
-    PopupMenu(menus.mnuPopup);
-    blnMenuOpen = false;
-    // The quit command sets blnNoReshape: the window is being unloaded.
-    if (!blnNoReshape) mnuPointerTypeValue_Click(intPointerType);
+void MarkerWindow::OpenMenu() {
+    menuOpen = true;
+    Cursor().Show();
+    PopupMenu(menu.root);
+    menuOpen = false;
+    // The quit command sets reshapeHeld: the window is being unloaded.
+    if (!reshapeHeld) ChooseGlyph(glyphIndex);
 }
 
-void FrmMain::Form_MouseMove(std::int16_t, std::int16_t, float, float) { MoveToCursor(); }
+void MarkerWindow::OnMouseMove(std::int16_t, std::int16_t, float, float) { CentreOnCursor(); }
 
-void FrmMain::Form_MouseUp(std::int16_t Button, std::int16_t, float, float) {
-    if (Button == kRightButton) {
-        OpenPointerMenu();
+void MarkerWindow::OnMouseUp(std::int16_t button, std::int16_t, float, float) {
+    if (button == kRightButton) {
+        OpenMenu();
         return;
     }
-    blnDispPointer = false;
-    MouseControl().Show();
+    markerShown = false;
+    Cursor().Show();
     SetVisible(false);
 }

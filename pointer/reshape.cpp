@@ -2,23 +2,23 @@
 // its region. Runs on appearance changes only, never on the tracking tick.
 #include "app/settings.h"
 #include "platform/win.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 
-void FrmMain::timClock_Timer() {
-    if (blnNoReshape) return;
+void MarkerWindow::Reshape() {
+    if (reshapeHeld) return;
     SetVisible(false);
-    lblTemplate.SetCaption(strPointerText);
-    SetWidth(lblTemplate.Width());
-    SetHeight(lblTemplate.Height());
+    glyphLabel.SetCaption(glyphText);
+    SetWidth(glyphLabel.Width());
+    SetHeight(glyphLabel.Height());
 
     // Text recorded into a path adds only its outlines (the background mode
     // is transparent); borderless, so client and window coordinates agree.
-    void* dc = hDC();
+    void* dc = DeviceContext();
     win::BeginPath(dc);
-    win::TextOutW(dc, 0, 0, strPointerText.c_str(), static_cast<int>(strPointerText.size()));
+    win::TextOutW(dc, 0, 0, glyphText.c_str(), static_cast<int>(glyphText.size()));
     win::EndPath(dc);
-    win::SetWindowRgn(hWnd(), win::PathToRegion(dc), true);  // the window owns the region now
+    win::SetWindowRgn(Handle(), win::PathToRegion(dc), true);  // the window owns the region now
 
-    SetVisible(blnDispPointer);
+    SetVisible(markerShown);
     Refresh();
 }

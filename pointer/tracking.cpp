@@ -3,7 +3,7 @@
 #include "app/settings.h"
 #include "platform/screen.h"
 #include "platform/win.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 
 namespace {
 
@@ -14,26 +14,26 @@ bool KeyDown(int virtualKey) { return win::GetKeyState(virtualKey) < 0; }
 
 }  // namespace
 
-void FrmMain::MoveToCursor() {
-    if (blnMenuOpen) return;
-    clsMouseControl& mouse = MouseControl();
+void MarkerWindow::CentreOnCursor() {
+    if (menuOpen) return;
+    CursorProbe& mouse = Cursor();
     // Left first, then top, each from its own reading of the cursor; the
     // window then moves once, and not at all when it is already there.
     const double left =
-        static_cast<double>(platform::screen::TwipsPerPixelX()) * mouse.NowX() - static_cast<double>(Width()) / 2;
+        static_cast<double>(platform::screen::TwipsPerPixelX()) * mouse.X() - static_cast<double>(Width()) / 2;
     const double top =
-        static_cast<double>(platform::screen::TwipsPerPixelY()) * mouse.NowY() - static_cast<double>(Height()) / 2;
+        static_cast<double>(platform::screen::TwipsPerPixelY()) * mouse.Y() - static_cast<double>(Height()) / 2;
     SetPosition(static_cast<float>(left), static_cast<float>(top));
 }
 
-void FrmMain::timMouseMove_Timer() {
-    if (blnMenuOpen) return;
-    MoveToCursor();
-    if (blnDispPointer) {
-        if (KeyDown(VK_F9)) OpenPointerMenu();
+void MarkerWindow::OnTick() {
+    if (menuOpen) return;
+    CentreOnCursor();
+    if (markerShown) {
+        if (KeyDown(VK_F9)) OpenMenu();
     } else if (KeyDown(VK_F12)) {
-        blnDispPointer = !blnDispPointer;
+        markerShown = !markerShown;
         MakeTopmost();
-        SetVisible(blnDispPointer);
+        SetVisible(markerShown);
     }
 }

@@ -3,41 +3,41 @@
 
 #include "app/settings.h"
 #include "platform/screen.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 
-std::shared_ptr<clsTaskTray> FrmMain::TaskTray() {
-    if (!objTaskTray) objTaskTray = std::make_shared<clsTaskTray>();
-    return objTaskTray;
+std::shared_ptr<TrayIcon> MarkerWindow::Tray() {
+    if (!trayIcon_) trayIcon_ = std::make_shared<TrayIcon>();
+    return trayIcon_;
 }
 
-void FrmMain::pctTaskTray_MouseMove(std::int16_t, std::int16_t, float X, float) {
+void MarkerWindow::OnTrayCallback(std::int16_t, std::int16_t, float x, float) {
     // Held until this returns, even if the quit command unloads the window.
-    const std::shared_ptr<clsTaskTray> tray = TaskTray();
-    const auto code = static_cast<std::int32_t>(std::nearbyint(X)) /
+    const std::shared_ptr<TrayIcon> tray = Tray();
+    const auto code = static_cast<std::int32_t>(std::nearbyint(x)) /
                       static_cast<std::int32_t>(std::nearbyint(platform::screen::TwipsPerPixelX()));
-    tray->Events(code);
-    if (tray->EventRightButtonUp()) {
+    tray->RecordEvent(code);
+    if (tray->RightButtonUp()) {
         // The popup brings its own owner to the foreground; activating the
         // marker as well would only take the focus from the user's application.
-        OpenPointerMenu();
-    } else if (tray->EventLeftButtonUp()) {
+        OpenMenu();
+    } else if (tray->LeftButtonUp()) {
         MakeTopmost();
-        blnDispPointer = !blnDispPointer;
-        SetVisible(blnDispPointer);
+        markerShown = !markerShown;
+        SetVisible(markerShown);
     }
 }
 
-void FrmMain::mnuShowHide_Click_Click() {
-    blnDispPointer = !blnDispPointer;
-    SetVisible(blnDispPointer);
+void MarkerWindow::ToggleShown() {
+    markerShown = !markerShown;
+    SetVisible(markerShown);
 }
 
-void FrmMain::mnuQuit_Click() {
-    blnNoReshape = true;
+void MarkerWindow::Quit() {
+    reshapeHeld = true;
     Unload(platform::UnloadMode::FormCode);
 }
 
 // A restarted shell has lost the icon: add it again while it is meant to show.
-void FrmMain::Form_TrayRebuilt() {
-    if (objTaskTray && objTaskTray->Shown()) objTaskTray->Add();
+void MarkerWindow::OnTrayRebuilt() {
+    if (trayIcon_ && trayIcon_->Shown()) trayIcon_->Add();
 }

@@ -9,7 +9,7 @@
 
 namespace platform::app {
 
-bool PrevInstance() { return sim::desktop().previousInstance; }
+bool AnotherInstanceRuns() { return sim::desktop().previousInstance; }
 
 std::wstring ExeFolder() { return sim::desktop().exeFolder; }
 

@@ -29,7 +29,7 @@ Window* Desktop::Find(platform::WindowHandle handle) {
 }
 
 void Desktop::Close(platform::WindowHandle handle) {
-    if (Window* window = Find(handle); window && window->owner) window->owner->OnCloseRequest();
+    if (Window* window = Find(handle); window && window->owner) window->owner->HandleCloseRequest();
 }
 
 platform::WindowHandle Desktop::AddForeignWindow(platform::PixelRect bounds, std::string className, std::string text) {
@@ -49,24 +49,24 @@ void Desktop::Tick() {
     }
     for (auto& [handle, id] : due) {
         // A tick may unload the form: later ticks of a gone window do not come.
-        if (Window* w = Find(handle); w && w->owner) w->owner->OnTimer(id);
+        if (Window* w = Find(handle); w && w->owner) w->owner->HandleTimer(id);
     }
 }
 
 void Desktop::MouseUp(platform::WindowHandle handle, int button) {
     if (Window* w = Find(handle); w && w->owner) {
-        w->owner->OnMouseUp(static_cast<std::int16_t>(button), 0, 0.0f, 0.0f);
+        w->owner->HandleMouseUp(static_cast<std::int16_t>(button), 0, 0.0f, 0.0f);
     }
 }
 
 void Desktop::MouseMove(platform::WindowHandle handle) {
-    if (Window* w = Find(handle); w && w->owner) w->owner->OnMouseMove(0, 0, 0.0f, 0.0f);
+    if (Window* w = Find(handle); w && w->owner) w->owner->HandleMouseMove(0, 0, 0.0f, 0.0f);
 }
 
 void Desktop::TrayCallback(int code) {
     if (shellCalls.empty()) return;
     auto box = pictureBoxes.find(shellCalls.back().data.hWnd);
-    if (box != pictureBoxes.end()) box->second->OnMouseMove(0, 0, static_cast<float>(code) * twipsPerPixelX, 0.0f);
+    if (box != pictureBoxes.end()) box->second->HandleMouseMove(0, 0, static_cast<float>(code) * twipsPerPixelX, 0.0f);
 }
 
 void Desktop::RestartShell() {
@@ -79,7 +79,7 @@ void Desktop::BroadcastTaskbarCreated() {
     for (auto& [handle, window] : windows) {
         if (window.owner) owners.push_back(window.owner);
     }
-    for (platform::Form* owner : owners) owner->OnTrayRebuilt();
+    for (platform::Form* owner : owners) owner->HandleTrayRebuilt();
 }
 
 void Desktop::EndSession() {
@@ -87,7 +87,7 @@ void Desktop::EndSession() {
     for (auto& [handle, window] : windows) {
         if (window.owner) owners.push_back(window.owner);
     }
-    for (platform::Form* owner : owners) owner->OnEndSession();
+    for (platform::Form* owner : owners) owner->HandleEndSession();
 }
 
 void* Desktop::NewHandle() {

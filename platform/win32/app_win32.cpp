@@ -29,7 +29,7 @@ std::wstring SystemMessage(DWORD code) {
 
 }  // namespace
 
-bool PrevInstance() {
+bool AnotherInstanceRuns() {
     // Held until the process ends, so a later start sees this one. The name
     // lives in the session's namespace: one marker per desktop session.
     static win32::UniqueKernelHandle instanceMutex;

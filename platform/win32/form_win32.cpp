@@ -96,9 +96,9 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     if (box && message == WM_MOUSEMOVE) {
         try {
             // x and y in twips, as the box's event promises.
-            box->OnMouseMove(Buttons(wParam), Shift(wParam),
-                             static_cast<float>(GET_X_LPARAM(lParam)) * screen::TwipsPerPixelX(),
-                             static_cast<float>(GET_Y_LPARAM(lParam)) * screen::TwipsPerPixelY());
+            box->HandleMouseMove(Buttons(wParam), Shift(wParam),
+                                 static_cast<float>(GET_X_LPARAM(lParam)) * screen::TwipsPerPixelX(),
+                                 static_cast<float>(GET_Y_LPARAM(lParam)) * screen::TwipsPerPixelY());
         } catch (...) {
         }
         return 0;
@@ -118,7 +118,7 @@ const wchar_t* PictureBoxClass() {
     return name;
 }
 
-// The hidden owner of popup menus.
+// The hidden owner of popup menu.
 const wchar_t* MenuHostClass() {
     static const wchar_t* const name = [] {
         WNDCLASSW wc{};
@@ -278,7 +278,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     // Nothing the program raises may cross into Windows.
     try {
         if (message == TaskbarCreatedMessage()) {
-            form.OnTrayRebuilt();
+            form.HandleTrayRebuilt();
             return 0;
         }
         switch (message) {
@@ -286,33 +286,33 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                 peer->ReadBounds();
                 break;
             case WM_TIMER:
-                if (wParam >= kFirstTimerId) form.OnTimer(static_cast<int>(wParam - kFirstTimerId));
+                if (wParam >= kFirstTimerId) form.HandleTimer(static_cast<int>(wParam - kFirstTimerId));
                 return 0;
             case WM_MOUSEACTIVATE:
                 // Clicking the marker must not take the focus from the user's application.
                 return MA_NOACTIVATE;
             case WM_MOUSEMOVE:
-                form.OnMouseMove(Buttons(wParam), Shift(wParam), pointTwips(screen::TwipsPerPixelX(), false),
-                                 pointTwips(screen::TwipsPerPixelY(), true));
+                form.HandleMouseMove(Buttons(wParam), Shift(wParam), pointTwips(screen::TwipsPerPixelX(), false),
+                                     pointTwips(screen::TwipsPerPixelY(), true));
                 return 0;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
             case WM_MBUTTONUP: {
                 const std::int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
-                form.OnMouseUp(button, Shift(wParam), pointTwips(screen::TwipsPerPixelX(), false),
-                               pointTwips(screen::TwipsPerPixelY(), true));
+                form.HandleMouseUp(button, Shift(wParam), pointTwips(screen::TwipsPerPixelX(), false),
+                                   pointTwips(screen::TwipsPerPixelY(), true));
                 return 0;
             }
             case WM_ERASEBKGND:
                 peer->EraseBackground(reinterpret_cast<HDC>(wParam));
                 return 1;
             case WM_CLOSE:
-                form.OnCloseRequest();
+                form.HandleCloseRequest();
                 return 0;
             case WM_QUERYENDSESSION:
                 return TRUE;
             case WM_ENDSESSION:
-                if (wParam) form.OnEndSession();
+                if (wParam) form.HandleEndSession();
                 return 0;
             default:
                 break;

@@ -4,14 +4,14 @@
 #include <cstdint>
 
 #include "app/settings.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 
 inline bool LoadShownMarker(std::int16_t glyph, std::int16_t size = 16) {
-    intPointerType = glyph;
-    intPointerSize = size;
-    intPointerColor = 6;
-    intTranslucence = 5;
-    blnDispPointer = true;
-    frmMain.Load();
-    return frmMain.IsLoaded();
+    glyphIndex = glyph;
+    sizeIndex = size;
+    colorIndex = 6;
+    translucencyIndex = 5;
+    markerShown = true;
+    markerWindow.Load();
+    return markerWindow.IsLoaded();
 }

@@ -3,7 +3,7 @@
 // new temporary folder.
 #include <gtest/gtest.h>
 
-#include "app/start.h"
+#include "app/program.h"
 #include "platform/sim/desktop.h"
 #include "tests/support/files.h"
 
@@ -12,9 +12,9 @@ protected:
     DesktopTest() {
         sim::desktop().Reset();
         sim::desktop().exeFolder = folder.Path();
-        strTitle = L"Trailglint (ver 1.0.1) [Ember]";
-        strAppPath = folder.Path() + L"\\";
-        strIniFile = iniPath;
+        programTitle = L"Trailglint (ver 1.0.1) [Ember]";
+        programFolder = folder.Path() + L"\\";
+        settingsPath = iniPath;
     }
     ~DesktopTest() override { sim::desktop().Reset(); }
 

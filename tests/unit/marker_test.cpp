@@ -6,8 +6,8 @@
 
 #include "app/settings.h"
 #include "platform/error.h"
-#include "pointer/frm_main.h"
-#include "pointer/trans.h"
+#include "pointer/marker_window.h"
+#include "pointer/translucency.h"
 #include "tests/unit/desktop_fixture.h"
 
 namespace {
@@ -19,10 +19,10 @@ protected:
         WriteIni("[Window Design]\r\n" + windowDesign + "[Config]\r\nDisp Pointer=" + (shown ? "True" : "False") +
                  "\r\n");
         Main();
-        ASSERT_TRUE(frmMain.IsLoaded());
+        ASSERT_TRUE(markerWindow.IsLoaded());
         desk.calls.clear();
     }
-    sim::Window& Window() { return *desk.Find(frmMain.hWnd()); }
+    sim::Window& Window() { return *desk.Find(markerWindow.Handle()); }
     sim::Region RegionNow() { return desk.regions.at(Window().region); }
 
     static std::vector<std::int16_t> Checked(const platform::MenuArray& array) {
@@ -32,7 +32,7 @@ protected:
         }
         return checked;
     }
-    using Command = void (FrmMain::*)(std::int16_t&);
+    using Command = void (MarkerWindow::*)(std::int16_t&);
 };
 
 const std::vector<std::string> kReshapeCalls = {"Hide", "Move", "Move", "SetWindowRgn", "Show", "Refresh"};
@@ -45,7 +45,7 @@ TEST_F(Marker, LoadingAppliesTheStoredLookThenShapesOnceAndRaisesTheWindow) {
         "[Window Design]\r\nPointer Type=5\r\nPointer Size=1\r\nPointer Color=3\r\nTranslucence=7\r\n"
         "[Config]\r\nDisp Pointer=True\r\n");
     Main();
-    ASSERT_TRUE(frmMain.IsLoaded());
+    ASSERT_TRUE(markerWindow.IsLoaded());
 
     // The look goes in while reshaping is held back; one reshape at the end,
     // then topmost without moving, sizing or activating (flags 0x13).
@@ -61,16 +61,16 @@ TEST_F(Marker, LoadingAppliesTheStoredLookThenShapesOnceAndRaisesTheWindow) {
                                                "Refresh",  // reshape (already hidden)
                                                "SetWindowPos(TOPMOST, 19)"};
     EXPECT_EQ(desk.calls, expected);
-    EXPECT_EQ(frmMain.strPointerText, L"★");
-    EXPECT_EQ(RegionNow(), (sim::Region{L"★", frmMain.Font(), 0, 0}));
-    EXPECT_EQ(frmMain.FontSize(), 8.0f);
-    EXPECT_EQ(frmMain.BackColor(), 0xFF0000u);
+    EXPECT_EQ(markerWindow.glyphText, L"★");
+    EXPECT_EQ(RegionNow(), (sim::Region{L"★", markerWindow.Font(), 0, 0}));
+    EXPECT_EQ(markerWindow.FontSize(), 8.0f);
+    EXPECT_EQ(markerWindow.BackColor(), 0xFF0000u);
     EXPECT_TRUE(Window().topmost);
-    EXPECT_TRUE(frmMain.Visible());
-    EXPECT_EQ(Checked(frmMain.menus.mnuPointerTypeValue), std::vector<std::int16_t>{5});
-    EXPECT_EQ(Checked(frmMain.menus.mnuFontSizeValue), std::vector<std::int16_t>{1});
-    EXPECT_EQ(Checked(frmMain.menus.mnuFontColorValue), std::vector<std::int16_t>{3});
-    EXPECT_EQ(Checked(frmMain.menus.mnuTransValue), std::vector<std::int16_t>{7});
+    EXPECT_TRUE(markerWindow.Visible());
+    EXPECT_EQ(Checked(markerWindow.menu.glyphs), std::vector<std::int16_t>{5});
+    EXPECT_EQ(Checked(markerWindow.menu.sizes), std::vector<std::int16_t>{1});
+    EXPECT_EQ(Checked(markerWindow.menu.colors), std::vector<std::int16_t>{3});
+    EXPECT_EQ(Checked(markerWindow.menu.translucencies), std::vector<std::int16_t>{7});
     EXPECT_LT(desk.cursorDisplayCount, 0) << "a filled glyph shown replaces the real cursor";
 }
 
@@ -78,40 +78,40 @@ TEST_F(Marker, ReshapingIsHeldBackWhileLoadingOrQuitting) {
     StartWith("", true);
     const platform::PixelRect bounds = Window().bounds;
     const void* region = Window().region;
-    frmMain.blnNoReshape = true;
+    markerWindow.reshapeHeld = true;
     std::int16_t size = 1;
-    frmMain.mnuFontSizeValue_Click(size);
+    markerWindow.ChooseSize(size);
     EXPECT_TRUE(desk.calls.empty());
     EXPECT_EQ(Window().bounds.width, bounds.width);
     EXPECT_EQ(Window().region, region);
-    EXPECT_TRUE(frmMain.Visible());
+    EXPECT_TRUE(markerWindow.Visible());
 }
 
 TEST_F(Marker, AHiddenMarkerIsResizedAndReshapedButStaysHidden) {
     StartWith("", false);
     std::int16_t star = 5, eight = 1;
-    frmMain.mnuPointerTypeValue_Click(star);
-    frmMain.mnuFontSizeValue_Click(eight);
+    markerWindow.ChooseGlyph(star);
+    markerWindow.ChooseSize(eight);
     // Nothing to hide, but a new size and region both times.
     EXPECT_EQ(desk.calls,
               (std::vector<std::string>{"SetWindowRgn", "Refresh", "Move", "Move", "SetWindowRgn", "Refresh"}));
-    EXPECT_FALSE(frmMain.Visible());
-    EXPECT_EQ(RegionNow(), (sim::Region{L"★", frmMain.Font(), 0, 0}));
+    EXPECT_FALSE(markerWindow.Visible());
+    EXPECT_EQ(RegionNow(), (sim::Region{L"★", markerWindow.Font(), 0, 0}));
 }
 
 TEST_F(Marker, TheWindowTakesTheGlyphsSizeAndOutlineAtEachSize) {
     StartWith("", true);
     std::int16_t eight = 1, seventyTwo = 16;
-    frmMain.mnuFontSizeValue_Click(eight);
+    markerWindow.ChooseSize(eight);
     EXPECT_EQ(desk.calls, kReshapeCalls);
-    EXPECT_EQ(frmMain.Width(), frmMain.lblTemplate.Width());
-    EXPECT_EQ(frmMain.Height(), frmMain.lblTemplate.Height());
-    EXPECT_EQ(frmMain.lblTemplate.FontSize(), 8.0f);
+    EXPECT_EQ(markerWindow.Width(), markerWindow.glyphLabel.Width());
+    EXPECT_EQ(markerWindow.Height(), markerWindow.glyphLabel.Height());
+    EXPECT_EQ(markerWindow.glyphLabel.FontSize(), 8.0f);
     EXPECT_EQ(RegionNow().font.points, 8.0f);
-    const float small = frmMain.Width();
+    const float small = markerWindow.Width();
 
-    frmMain.mnuFontSizeValue_Click(seventyTwo);
-    EXPECT_GT(frmMain.Width(), small * 8) << "72 points against 8";
+    markerWindow.ChooseSize(seventyTwo);
+    EXPECT_GT(markerWindow.Width(), small * 8) << "72 points against 8";
     EXPECT_EQ(RegionNow().font.points, 72.0f);
     EXPECT_EQ(desk.LooseRegions(), 0) << "every region built has an owner";
     EXPECT_EQ(desk.regions.size(), 1u);
@@ -124,11 +124,11 @@ TEST_F(Marker, EveryCommandLeavesExactlyOneCheckMarkAndRecordsItsIndex) {
         const platform::MenuArray& array;
         const std::int16_t& field;
     };
-    FrmMain& f = frmMain;
-    for (const Case& c : {Case{&FrmMain::mnuPointerTypeValue_Click, f.menus.mnuPointerTypeValue, intPointerType},
-                          Case{&FrmMain::mnuFontSizeValue_Click, f.menus.mnuFontSizeValue, intPointerSize},
-                          Case{&FrmMain::mnuFontColorValue_Click, f.menus.mnuFontColorValue, intPointerColor},
-                          Case{&FrmMain::mnuTransValue_Click, f.menus.mnuTransValue, intTranslucence}}) {
+    MarkerWindow& f = markerWindow;
+    for (const Case& c : {Case{&MarkerWindow::ChooseGlyph, f.menu.glyphs, glyphIndex},
+                          Case{&MarkerWindow::ChooseSize, f.menu.sizes, sizeIndex},
+                          Case{&MarkerWindow::ChooseColor, f.menu.colors, colorIndex},
+                          Case{&MarkerWindow::ChooseTranslucency, f.menu.translucencies, translucencyIndex}}) {
         for (platform::MenuItem* item : c.array.Items()) {
             std::int16_t index = item->index;
             desk.calls.clear();
@@ -145,24 +145,24 @@ TEST_F(Marker, ColourAndSizeComeFromTheTableAndTheCaptions) {
     const std::uint32_t expected[] = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x008000, 0x0000FF, 0x00FFFF};
     for (std::int16_t i = 1; i <= 7; ++i) {
         std::int16_t index = i;
-        frmMain.mnuFontColorValue_Click(index);
-        EXPECT_EQ(frmMain.BackColor(), expected[i - 1]);
-        EXPECT_EQ(frmMain.FillColor(), expected[i - 1]);
-        EXPECT_EQ(frmMain.ForeColor(), expected[i - 1]);
+        markerWindow.ChooseColor(index);
+        EXPECT_EQ(markerWindow.BackColor(), expected[i - 1]);
+        EXPECT_EQ(markerWindow.FillColor(), expected[i - 1]);
+        EXPECT_EQ(markerWindow.ForeColor(), expected[i - 1]);
         EXPECT_EQ(Window().backColor, expected[i - 1]);
     }
     std::int16_t thirtySix = 14;
-    frmMain.mnuFontSizeValue_Click(thirtySix);
-    EXPECT_EQ(frmMain.FontSize(), 36.0f);
-    EXPECT_EQ(frmMain.lblTemplate.FontSize(), 36.0f);
+    markerWindow.ChooseSize(thirtySix);
+    EXPECT_EQ(markerWindow.FontSize(), 36.0f);
+    EXPECT_EQ(markerWindow.glyphLabel.FontSize(), 36.0f);
 }
 
 TEST_F(Marker, AGlyphIndexAboveEightBecomesTheFirstGlyphInTheRecord) {
     StartWith("Pointer Type=9\r\n", true);
-    EXPECT_EQ(intPointerType, 1);
-    EXPECT_EQ(frmMain.strPointerText, L"●");
-    EXPECT_EQ(Checked(frmMain.menus.mnuPointerTypeValue), std::vector<std::int16_t>{1});
-    desk.Close(frmMain.hWnd());
+    EXPECT_EQ(glyphIndex, 1);
+    EXPECT_EQ(markerWindow.glyphText, L"●");
+    EXPECT_EQ(Checked(markerWindow.menu.glyphs), std::vector<std::int16_t>{1});
+    desk.Close(markerWindow.Handle());
     EXPECT_NE(IniBytes().find("Pointer Type=1\r\n"), std::string::npos);
 }
 
@@ -173,13 +173,12 @@ TEST_F(Marker, AnIndexWithoutAnItemClearsThatMenusMarksAndDoesNothingElse) {
         const platform::MenuArray& array;
         std::int16_t index;
     };
-    FrmMain& f = frmMain;
-    for (const Case& c : {Case{&FrmMain::mnuPointerTypeValue_Click, f.menus.mnuPointerTypeValue, 0},
-                          Case{&FrmMain::mnuFontSizeValue_Click, f.menus.mnuFontSizeValue, 17},
-                          Case{&FrmMain::mnuFontColorValue_Click, f.menus.mnuFontColorValue, 0},
-                          Case{&FrmMain::mnuFontColorValue_Click, f.menus.mnuFontColorValue, 8},
-                          Case{&FrmMain::mnuTransValue_Click, f.menus.mnuTransValue, 11},
-                          Case{&FrmMain::mnuTransValue_Click, f.menus.mnuTransValue, -1}}) {
+    MarkerWindow& f = markerWindow;
+    for (const Case& c :
+         {Case{&MarkerWindow::ChooseGlyph, f.menu.glyphs, 0}, Case{&MarkerWindow::ChooseSize, f.menu.sizes, 17},
+          Case{&MarkerWindow::ChooseColor, f.menu.colors, 0}, Case{&MarkerWindow::ChooseColor, f.menu.colors, 8},
+          Case{&MarkerWindow::ChooseTranslucency, f.menu.translucencies, 11},
+          Case{&MarkerWindow::ChooseTranslucency, f.menu.translucencies, -1}}) {
         std::int16_t index = c.index;
         desk.calls.clear();
         try {
@@ -191,10 +190,10 @@ TEST_F(Marker, AnIndexWithoutAnItemClearsThatMenusMarksAndDoesNothingElse) {
         EXPECT_TRUE(Checked(c.array).empty());
         EXPECT_TRUE(desk.calls.empty());
     }
-    EXPECT_EQ(intPointerType, 4);
-    EXPECT_EQ(intPointerSize, 10);
-    EXPECT_EQ(intPointerColor, 2);
-    EXPECT_EQ(intTranslucence, 3);
+    EXPECT_EQ(glyphIndex, 4);
+    EXPECT_EQ(sizeIndex, 10);
+    EXPECT_EQ(colorIndex, 2);
+    EXPECT_EQ(translucencyIndex, 3);
 }
 
 TEST_F(Marker, AStoredIndexWithoutAnItemEndsTheStart) {
@@ -215,17 +214,17 @@ TEST_F(Marker, RingsShowTheRealCursorAndFilledGlyphsHideItOnlyWhileShown) {
     StartWith("", false);
     std::int16_t star = 5, ring = 2, doubleRing = 3;
     desk.cursorDisplayCount = 0;
-    frmMain.mnuPointerTypeValue_Click(star);
+    markerWindow.ChooseGlyph(star);
     EXPECT_EQ(desk.cursorDisplayCount, 0) << "hidden marker: the cursor is left alone";
 
     desk.cursorDisplayCount = -1;
-    frmMain.mnuPointerTypeValue_Click(ring);
+    markerWindow.ChooseGlyph(ring);
     EXPECT_EQ(desk.cursorDisplayCount, 0) << "a ring shows the cursor even while hidden";
 
-    blnDispPointer = true;
-    frmMain.mnuPointerTypeValue_Click(star);
+    markerShown = true;
+    markerWindow.ChooseGlyph(star);
     EXPECT_EQ(desk.cursorDisplayCount, -1);
-    frmMain.mnuPointerTypeValue_Click(doubleRing);
+    markerWindow.ChooseGlyph(doubleRing);
     EXPECT_EQ(desk.cursorDisplayCount, 0);
 }
 
@@ -235,45 +234,45 @@ TEST_F(Marker, TranslucencyFollowsTheFixedTable) {
     EXPECT_EQ(w.exStyle & 0x80000, 0);
     const int alpha[] = {230, 210, 190, 165, 135, 105, 75, 45, 15, 0};
     for (std::int16_t level = 1; level <= 10; ++level) {
-        SetTranslucence(frmMain.hWnd(), level);
+        SetTranslucency(markerWindow.Handle(), level);
         EXPECT_EQ(w.alpha, alpha[level - 1]) << level;
         EXPECT_NE(w.exStyle & 0x80000, 0);
     }
     EXPECT_EQ(w.exStyleWrites, 1) << "the style is written once, the alpha every time";
 
-    SetTranslucence(frmMain.hWnd(), 3);
+    SetTranslucency(markerWindow.Handle(), 3);
     const int writes = w.exStyleWrites;
     desk.calls.clear();
-    SetTranslucence(frmMain.hWnd(), 3);
-    SetTranslucence(frmMain.hWnd(), 7);
+    SetTranslucency(markerWindow.Handle(), 3);
+    SetTranslucency(markerWindow.Handle(), 7);
     EXPECT_EQ(w.exStyleWrites, writes);
     EXPECT_EQ(desk.calls,
               (std::vector<std::string>{"SetLayeredWindowAttributes(190)", "SetLayeredWindowAttributes(75)"}));
 
     for (std::int16_t opaque : {0, -1, 11}) {
-        SetTranslucence(frmMain.hWnd(), 5);
-        SetTranslucence(frmMain.hWnd(), opaque);
+        SetTranslucency(markerWindow.Handle(), 5);
+        SetTranslucency(markerWindow.Handle(), opaque);
         EXPECT_EQ(w.exStyle & 0x80000, 0) << opaque;
         EXPECT_EQ(w.alpha, -1);
     }
     desk.calls.clear();
-    SetTranslucence(frmMain.hWnd(), 0);
+    SetTranslucency(markerWindow.Handle(), 0);
     EXPECT_TRUE(desk.calls.empty()) << "an opaque window is left as it is";
 }
 
 TEST_F(Marker, ThePopupMenuHasItsTreeAndDesignTimeMarks) {
-    const PopupMenuTree menu = BuildPopupMenu();
+    const MarkerMenu menu = BuildMarkerMenu();
     std::vector<std::wstring> top;
-    for (const auto& item : menu.mnuPopup.children) top.push_back(item->caption);
+    for (const auto& item : menu.root.children) top.push_back(item->caption);
     EXPECT_EQ(top, (std::vector<std::wstring>{L"表示/非表示", L"-", L"タイプ", L"サイズ", L"色", L"透明度", L"-",
                                               L"終了(&Q)"}));
-    EXPECT_EQ(menu.mnuPopup.caption, L"ポップアップメニュー");
-    EXPECT_EQ(menu.mnuPointerTypeValue.Count(), 8);
-    EXPECT_EQ(menu.mnuFontSizeValue(16).caption, L"72");
-    EXPECT_EQ(menu.mnuFontColorValue(4).caption, L"黄緑");
-    EXPECT_EQ(menu.mnuTransValue(10).caption, L"100%");
-    EXPECT_EQ(Checked(menu.mnuFontColorValue), std::vector<std::int16_t>{1});
-    EXPECT_EQ(Checked(menu.mnuTransValue), std::vector<std::int16_t>{0});
-    EXPECT_TRUE(Checked(menu.mnuPointerTypeValue).empty());
-    EXPECT_TRUE(Checked(menu.mnuFontSizeValue).empty());
+    EXPECT_EQ(menu.root.caption, L"ポップアップメニュー");
+    EXPECT_EQ(menu.glyphs.Count(), 8);
+    EXPECT_EQ(menu.sizes(16).caption, L"72");
+    EXPECT_EQ(menu.colors(4).caption, L"黄緑");
+    EXPECT_EQ(menu.translucencies(10).caption, L"100%");
+    EXPECT_EQ(Checked(menu.colors), std::vector<std::int16_t>{1});
+    EXPECT_EQ(Checked(menu.translucencies), std::vector<std::int16_t>{0});
+    EXPECT_TRUE(Checked(menu.glyphs).empty());
+    EXPECT_TRUE(Checked(menu.sizes).empty());
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-class Settings : public DesktopTest {
+class SettingsTest : public DesktopTest {
 protected:
     void LoadFrom(const std::string& windowDesign, const std::string& config = "") {
         WriteIni("[Window Design]\r\n" + windowDesign + "[Config]\r\n" + config);
@@ -27,71 +27,71 @@ protected:
 
 }  // namespace
 
-TEST_F(Settings, NoFileGivesTheDefaultsAndAnEmptyFile) {
+TEST_F(SettingsTest, NoFileGivesTheDefaultsAndAnEmptyFile) {
     LoadSettings();
-    EXPECT_EQ(lngTop, 1000);
-    EXPECT_EQ(lngLeft, 1000);
-    EXPECT_EQ(intPointerSize, 16);
-    EXPECT_EQ(intPointerColor, 6);
-    EXPECT_EQ(intTranslucence, 5);
-    EXPECT_EQ(intPointerType, 1);
-    EXPECT_FALSE(blnDispPointer);
-    EXPECT_TRUE(testing_files::Exists(strIniFile));
+    EXPECT_EQ(storedTop, 1000);
+    EXPECT_EQ(storedLeft, 1000);
+    EXPECT_EQ(sizeIndex, 16);
+    EXPECT_EQ(colorIndex, 6);
+    EXPECT_EQ(translucencyIndex, 5);
+    EXPECT_EQ(glyphIndex, 1);
+    EXPECT_FALSE(markerShown);
+    EXPECT_TRUE(testing_files::Exists(settingsPath));
     EXPECT_EQ(IniBytes(), "");
 }
 
-TEST_F(Settings, IndexesAreReadAsNumbersWithTheirDefaults) {
+TEST_F(SettingsTest, IndexesAreReadAsNumbersWithTheirDefaults) {
     LoadFrom("Pointer Size=abc\r\nPointer Color=\r\nTranslucence=12.5\r\nPointer Type=-3\r\n");
-    EXPECT_EQ(intPointerSize, 16);
-    EXPECT_EQ(intPointerColor, 6);
-    EXPECT_EQ(intTranslucence, 12);
-    EXPECT_EQ(intPointerType, -3) << "out-of-range indexes are passed on unchanged";
+    EXPECT_EQ(sizeIndex, 16);
+    EXPECT_EQ(colorIndex, 6);
+    EXPECT_EQ(translucencyIndex, 12);
+    EXPECT_EQ(glyphIndex, -3) << "out-of-range indexes are passed on unchanged";
 }
 
-TEST_F(Settings, PositionsUseTheWhole32BitRange) {
+TEST_F(SettingsTest, PositionsUseTheWhole32BitRange) {
     LoadFrom("Top=40000\r\nLeft=-40000\r\n");
-    EXPECT_EQ(lngTop, 40000);
-    EXPECT_EQ(lngLeft, -40000);
+    EXPECT_EQ(storedTop, 40000);
+    EXPECT_EQ(storedLeft, -40000);
     LoadFrom("Top=2147483647\r\nLeft=7.5\r\n");
-    EXPECT_EQ(lngTop, 2147483647);
-    EXPECT_EQ(lngLeft, 8);
+    EXPECT_EQ(storedTop, 2147483647);
+    EXPECT_EQ(storedLeft, 8);
     ExpectLoadOverflows("Top=2147483648\r\n");
 }
 
-TEST_F(Settings, AnIndexOutside16BitsStopsTheLoad) {
+TEST_F(SettingsTest, AnIndexOutside16BitsStopsTheLoad) {
     ExpectLoadOverflows("Pointer Size=32768\r\n");
     ExpectLoadOverflows("Pointer Type=40000\r\n");
     ExpectLoadOverflows("Translucence=-32769\r\n");
 }
 
-TEST_F(Settings, OnlyTheExactTextTrueShowsTheMarker) {
+TEST_F(SettingsTest, OnlyTheExactTextTrueShowsTheMarker) {
     for (const char* text : {"true", "-1", "TRUE", "True1", "yes"}) {
         LoadFrom("", std::string("Disp Pointer=") + text + "\r\n");
-        EXPECT_FALSE(blnDispPointer) << text;
+        EXPECT_FALSE(markerShown) << text;
     }
     LoadFrom("", "Disp Pointer=True\r\n");
-    EXPECT_TRUE(blnDispPointer);
+    EXPECT_TRUE(markerShown);
 }
 
-TEST_F(Settings, SaveWritesTheSevenKeysInOrder) {
+TEST_F(SettingsTest, SaveWritesTheSevenKeysInOrder) {
     LoadSettings();
-    lngTop = -40000;
-    lngLeft = 40000;
-    intPointerType = 5;
-    blnDispPointer = true;
+    storedTop = -40000;
+    storedLeft = 40000;
+    glyphIndex = 5;
+    markerShown = true;
     SaveSettings();
     EXPECT_EQ(IniBytes(),
               "[Window Design]\r\nTop=-40000\r\nLeft=40000\r\nPointer Size=16\r\nPointer Color=6\r\n"
               "Translucence=5\r\nPointer Type=5\r\n[Config]\r\nDisp Pointer=True\r\n");
 
     LoadSettings();
-    EXPECT_EQ(lngTop, -40000);
-    EXPECT_EQ(lngLeft, 40000);
-    EXPECT_EQ(intPointerType, 5);
-    EXPECT_TRUE(blnDispPointer);
+    EXPECT_EQ(storedTop, -40000);
+    EXPECT_EQ(storedLeft, 40000);
+    EXPECT_EQ(glyphIndex, 5);
+    EXPECT_TRUE(markerShown);
 }
 
-TEST_F(Settings, SaveLeavesUnknownKeysAndSectionsAlone) {
+TEST_F(SettingsTest, SaveLeavesUnknownKeysAndSectionsAlone) {
     WriteIni("[Before]\r\nX=1\r\n[Window Design]\r\nNote=mine\r\nTop=5\r\n[Config]\r\nTheme=dark\r\n");
     LoadSettings();
     SaveSettings();
@@ -101,15 +101,15 @@ TEST_F(Settings, SaveLeavesUnknownKeysAndSectionsAlone) {
               "Disp Pointer=False\r\n");
 }
 
-TEST_F(Settings, SaveRecreatesAFileDeletedWhileRunningButNotAFolder) {
+TEST_F(SettingsTest, SaveRecreatesAFileDeletedWhileRunningButNotAFolder) {
     LoadSettings();
-    std::filesystem::remove(testing_files::ToFsPath(strIniFile));
+    std::filesystem::remove(testing_files::ToFsPath(settingsPath));
     SaveSettings();
     EXPECT_NE(IniBytes().find("Pointer Type=1"), std::string::npos);
 
-    strIniFile = folder.Path() + L"\\gone\\Trailglint.ini";
+    settingsPath = folder.Path() + L"\\gone\\Trailglint.ini";
     LoadSettings();
-    EXPECT_EQ(intPointerSize, 16);
+    EXPECT_EQ(sizeIndex, 16);
     SaveSettings();
-    EXPECT_FALSE(testing_files::Exists(strIniFile));
+    EXPECT_FALSE(testing_files::Exists(settingsPath));
 }

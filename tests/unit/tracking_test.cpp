@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 #include "tests/unit/desktop_fixture.h"
 
 namespace {
@@ -13,11 +13,11 @@ protected:
         WriteIni("[Window Design]\r\nPointer Type=" + glyph +
                  "\r\n[Config]\r\nDisp Pointer=" + (shown ? "True" : "False") + "\r\n");
         Main();
-        ASSERT_TRUE(frmMain.IsLoaded());
+        ASSERT_TRUE(markerWindow.IsLoaded());
         desk.Tick();  // the first tick centres the now sized window
         desk.calls.clear();
     }
-    sim::Window& Window() { return *desk.Find(frmMain.hWnd()); }
+    sim::Window& Window() { return *desk.Find(markerWindow.Handle()); }
     // Top-left corner of the window in pixels.
     std::pair<int, int> Corner() { return {Window().bounds.x, Window().bounds.y}; }
 };
@@ -34,7 +34,7 @@ TEST_F(Tracking, TheMarkerIsCentredOnTheCursorWhereverItIs) {
         desk.cursor = p;
         desk.Tick();
         EXPECT_EQ(Corner(), std::make_pair(p.x - 48, p.y - 48));
-        EXPECT_EQ(frmMain.Left(), 15.0f * p.x - frmMain.Width() / 2);
+        EXPECT_EQ(markerWindow.Left(), 15.0f * p.x - markerWindow.Width() / 2);
     }
 }
 
@@ -57,8 +57,8 @@ TEST_F(Tracking, F9OpensTheMenuOnlyWhileTheMarkerIsShown) {
     desk.Tick();
     EXPECT_EQ(desk.popups, 0);
 
-    frmMain.SetVisible(true);
-    blnDispPointer = true;
+    markerWindow.SetVisible(true);
+    markerShown = true;
     desk.Tick();
     EXPECT_EQ(desk.popups, 1);
     desk.Tick();
@@ -70,8 +70,8 @@ TEST_F(Tracking, F12ShowsAHiddenMarkerOnceRaisingItFirst) {
     const int count = desk.cursorDisplayCount;
     desk.keysDown[VK_F12] = true;
     desk.Tick();
-    EXPECT_TRUE(blnDispPointer);
-    EXPECT_TRUE(frmMain.Visible());
+    EXPECT_TRUE(markerShown);
+    EXPECT_TRUE(markerWindow.Visible());
     EXPECT_EQ(desk.calls, (std::vector<std::string>{"SetWindowPos(TOPMOST, 19)", "Show"}));
     EXPECT_EQ(desk.cursorDisplayCount, count) << "F12 neither reshapes nor touches the cursor";
 
@@ -79,7 +79,7 @@ TEST_F(Tracking, F12ShowsAHiddenMarkerOnceRaisingItFirst) {
     desk.Tick();
     desk.Tick();
     EXPECT_TRUE(desk.calls.empty()) << "F12 while shown does nothing";
-    EXPECT_TRUE(frmMain.Visible());
+    EXPECT_TRUE(markerWindow.Visible());
 }
 
 TEST_F(Tracking, NothingMovesOrReopensWhileTheMenuIsUp) {
@@ -89,62 +89,62 @@ TEST_F(Tracking, NothingMovesOrReopensWhileTheMenuIsUp) {
     const auto corner = Corner();
     int ticksInside = 0;
     desk.onPopup = [&](platform::MenuItem&) -> platform::MenuItem* {
-        EXPECT_TRUE(frmMain.blnMenuOpen);
+        EXPECT_TRUE(markerWindow.menuOpen);
         EXPECT_GE(desk.cursorDisplayCount, 0) << "the real cursor shows over the menu";
         desk.cursor = {400, 400};
         desk.keysDown[VK_F9] = true;
         desk.Tick();
-        desk.MouseMove(frmMain.hWnd());
+        desk.MouseMove(markerWindow.Handle());
         ++ticksInside;
         EXPECT_EQ(Corner(), corner);
         return nullptr;
     };
-    frmMain.OpenPointerMenu();
+    markerWindow.OpenMenu();
     EXPECT_EQ(ticksInside, 1);
     EXPECT_EQ(desk.popups, 1);
-    EXPECT_FALSE(frmMain.blnMenuOpen);
+    EXPECT_FALSE(markerWindow.menuOpen);
 }
 
 TEST_F(Tracking, AfterTheMenuTheGlyphIsAppliedAgainUnlessQuittingBegan) {
     Start(true, "5");
     desk.onPopup = [](platform::MenuItem& menu) { return menu.children[1].get(); };  // a separator: no command
     desk.calls.clear();
-    frmMain.OpenPointerMenu();
+    markerWindow.OpenMenu();
     EXPECT_EQ(desk.calls, (std::vector<std::string>{"Hide", "SetWindowRgn", "Show", "Refresh"}));
     EXPECT_LT(desk.cursorDisplayCount, 0) << "the filled glyph hides the cursor again";
 
     desk.onPopup = [](platform::MenuItem&) {
-        frmMain.blnNoReshape = true;  // as the quit command does
+        markerWindow.reshapeHeld = true;  // as the quit command does
         return nullptr;
     };
     desk.calls.clear();
-    frmMain.OpenPointerMenu();
+    markerWindow.OpenMenu();
     EXPECT_TRUE(desk.calls.empty());
     EXPECT_GE(desk.cursorDisplayCount, 0);
 }
 
 TEST_F(Tracking, ChoosingAGlyphInTheMenuRunsItsCommandBeforeTheMenuReturns) {
     Start(true);
-    desk.onPopup = [](platform::MenuItem&) { return &frmMain.menus.mnuPointerTypeValue(5); };
-    frmMain.OpenPointerMenu();
-    EXPECT_EQ(intPointerType, 5);
-    EXPECT_EQ(frmMain.strPointerText, L"★");
-    EXPECT_TRUE(frmMain.menus.mnuPointerTypeValue(5).checked);
-    EXPECT_FALSE(frmMain.menus.mnuPointerTypeValue(1).checked);
+    desk.onPopup = [](platform::MenuItem&) { return &markerWindow.menu.glyphs(5); };
+    markerWindow.OpenMenu();
+    EXPECT_EQ(glyphIndex, 5);
+    EXPECT_EQ(markerWindow.glyphText, L"★");
+    EXPECT_TRUE(markerWindow.menu.glyphs(5).checked);
+    EXPECT_FALSE(markerWindow.menu.glyphs(1).checked);
 }
 
 TEST_F(Tracking, ARightReleaseOpensTheMenuAnyOtherHidesTheMarker) {
     for (int button : {1, 4}) {
         Start(true, "5");
-        desk.MouseUp(frmMain.hWnd(), 2);
+        desk.MouseUp(markerWindow.Handle(), 2);
         EXPECT_EQ(desk.popups, 1);
-        EXPECT_TRUE(frmMain.Visible());
+        EXPECT_TRUE(markerWindow.Visible());
 
-        desk.MouseUp(frmMain.hWnd(), button);
-        EXPECT_FALSE(blnDispPointer);
-        EXPECT_FALSE(frmMain.Visible());
+        desk.MouseUp(markerWindow.Handle(), button);
+        EXPECT_FALSE(markerShown);
+        EXPECT_FALSE(markerWindow.Visible());
         EXPECT_GE(desk.cursorDisplayCount, 0) << "the real cursor is given back";
-        desk.Close(frmMain.hWnd());
+        desk.Close(markerWindow.Handle());
         desk.Reset();
         desk.exeFolder = folder.Path();
     }
@@ -153,6 +153,6 @@ TEST_F(Tracking, ARightReleaseOpensTheMenuAnyOtherHidesTheMarker) {
 TEST_F(Tracking, AMouseMoveOverTheMarkerFollowsBetweenTicks) {
     Start(true);
     desk.cursor = {321, 123};
-    desk.MouseMove(frmMain.hWnd());
+    desk.MouseMove(markerWindow.Handle());
     EXPECT_EQ(Corner(), std::make_pair(321 - 48, 123 - 48));
 }

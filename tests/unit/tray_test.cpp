@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "app/settings.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 #include "tests/unit/desktop_fixture.h"
-#include "tray/task_tray.h"
+#include "tray/tray_icon.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ std::vector<std::uint32_t> Messages(const sim::Desktop& d) {
 
 std::string Tip(const win::NotifyIconDataV1& data) { return std::string(data.szTip, sizeof data.szTip); }
 
-class TrayIcon : public DesktopTest {};
+class TrayIconTest : public DesktopTest {};
 
 class TrayHandlers : public DesktopTest {
 protected:
@@ -30,18 +30,18 @@ protected:
         WriteIni(std::string("[Window Design]\r\nPointer Type=5\r\n[Config]\r\nDisp Pointer=") +
                  (shown ? "True" : "False") + "\r\n");
         Main();
-        ASSERT_TRUE(frmMain.IsLoaded());
+        ASSERT_TRUE(markerWindow.IsLoaded());
         desk.calls.clear();
     }
 };
 
 }  // namespace
 
-TEST_F(TrayIcon, TheRecordIsTheFirstVersionFormWithAPaddedTip) {
-    clsTaskTray tray;
-    tray.Owner(reinterpret_cast<void*>(0x1234));
-    tray.Icon(reinterpret_cast<void*>(0x5678));
-    win::NotifyIconDataV1 data = tray.BuildIconData();
+TEST_F(TrayIconTest, TheRecordIsTheFirstVersionFormWithAPaddedTip) {
+    TrayIcon tray;
+    tray.SetOwner(reinterpret_cast<void*>(0x1234));
+    tray.SetIcon(reinterpret_cast<void*>(0x5678));
+    win::NotifyIconDataV1 data = tray.Record();
     EXPECT_EQ(data.cbSize, sizeof(void*) == 8 ? 104u : 88u);
     EXPECT_EQ(data.hWnd, reinterpret_cast<void*>(0x1234));
     EXPECT_EQ(data.uID, 1u);
@@ -50,46 +50,44 @@ TEST_F(TrayIcon, TheRecordIsTheFirstVersionFormWithAPaddedTip) {
     EXPECT_EQ(data.hIcon, reinterpret_cast<void*>(0x5678));
     EXPECT_EQ(Tip(data), std::string(1, '\0') + std::string(63, ' '));
 
-    tray.ToolTipText(L"Trailglint");
-    data = tray.BuildIconData();
+    tray.SetTip(L"Trailglint");
+    data = tray.Record();
     EXPECT_EQ(data.uFlags, 7u);
     EXPECT_EQ(Tip(data), std::string("Trailglint") + '\0' + std::string(53, ' '));
-    EXPECT_EQ(tray.ToolTipText(), L"Trailglint");
+    EXPECT_EQ(tray.Tip(), L"Trailglint");
 
-    tray.ToolTipText(std::wstring(70, L'x'));
-    EXPECT_EQ(Tip(tray.BuildIconData()), std::string(63, 'x') + '\0') << "cut so the NUL fits";
-    tray.ToolTipText(L"");
-    EXPECT_EQ(tray.BuildIconData().uFlags, 3u);
+    tray.SetTip(std::wstring(70, L'x'));
+    EXPECT_EQ(Tip(tray.Record()), std::string(63, 'x') + '\0') << "cut so the NUL fits";
+    tray.SetTip(L"");
+    EXPECT_EQ(tray.Record().uFlags, 3u);
 }
 
-TEST_F(TrayIcon, EachCodeRaisesOnlyItsOwnEvent) {
-    clsTaskTray tray;
-    using Read = bool (clsTaskTray::*)() const;
-    const Read events[] = {&clsTaskTray::EventLeftButtonDown,      &clsTaskTray::EventLeftButtonUp,
-                           &clsTaskTray::EventLeftButtonDblClick,  &clsTaskTray::EventRightButtonDown,
-                           &clsTaskTray::EventRightButtonUp,       &clsTaskTray::EventRightButtonDblClick,
-                           &clsTaskTray::EventMiddleButtonDown,    &clsTaskTray::EventMiddleButtonUp,
-                           &clsTaskTray::EventMiddleButtonDblClick};
+TEST_F(TrayIconTest, EachCodeRaisesOnlyItsOwnEvent) {
+    TrayIcon tray;
+    using Read = bool (TrayIcon::*)() const;
+    const Read events[] = {&TrayIcon::LeftButtonDown,   &TrayIcon::LeftButtonUp,   &TrayIcon::LeftButtonDblClick,
+                           &TrayIcon::RightButtonDown,  &TrayIcon::RightButtonUp,  &TrayIcon::RightButtonDblClick,
+                           &TrayIcon::MiddleButtonDown, &TrayIcon::MiddleButtonUp, &TrayIcon::MiddleButtonDblClick};
     for (std::int32_t code = 0x1FF; code <= 0x20A; ++code) {
-        tray.Events(code);
+        tray.RecordEvent(code);
         for (int i = 0; i < 9; ++i) {
             EXPECT_EQ((tray.*events[i])(), code == 0x201 + i) << std::hex << code << " event " << i;
         }
     }
-    tray.Events(0x205);
-    EXPECT_TRUE(tray.EventRightButtonUp());
-    tray.Events(0x200);
-    EXPECT_FALSE(tray.EventRightButtonUp()) << "each code replaces the last";
+    tray.RecordEvent(0x205);
+    EXPECT_TRUE(tray.RightButtonUp());
+    tray.RecordEvent(0x200);
+    EXPECT_FALSE(tray.RightButtonUp()) << "each code replaces the last";
 }
 
-TEST_F(TrayIcon, OnlyAShownIconIsModifiedOrDeletedAndNeverOutlivesItsInstance) {
+TEST_F(TrayIconTest, OnlyAShownIconIsModifiedOrDeletedAndNeverOutlivesItsInstance) {
     {
-        clsTaskTray tray;
+        TrayIcon tray;
         EXPECT_FALSE(tray.Delete());
         EXPECT_FALSE(tray.Modify());
         EXPECT_TRUE(desk.shellCalls.empty());
         tray.Add();
-        tray.ToolTipText(L"later");
+        tray.SetTip(L"later");
         EXPECT_EQ(Tip(desk.shellCalls.back().data)[0], '\0') << "setters reach the shell only at Modify";
         tray.Modify();
         EXPECT_EQ(Tip(desk.shellCalls.back().data).substr(0, 6), std::string("later") + '\0');
@@ -98,7 +96,7 @@ TEST_F(TrayIcon, OnlyAShownIconIsModifiedOrDeletedAndNeverOutlivesItsInstance) {
     EXPECT_EQ(Messages(desk), (std::vector<std::uint32_t>{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_DELETE}));
     desk.shellCalls.clear();
     {
-        clsTaskTray tray;
+        TrayIcon tray;
         tray.Add();
         tray.Delete();
     }
@@ -109,9 +107,9 @@ TEST_F(TrayHandlers, LoadingAddsTheIconWithTheTooltipOwnedByThePictureBox) {
     Start(true);
     ASSERT_EQ(Messages(desk), std::vector<std::uint32_t>{NIM_ADD});
     const win::NotifyIconDataV1& data = desk.shellCalls[0].data;
-    EXPECT_EQ(data.hWnd, frmMain.pctTaskTray.hWnd());
+    EXPECT_EQ(data.hWnd, markerWindow.trayOwner.Handle());
     EXPECT_NE(data.hWnd, nullptr);
-    EXPECT_EQ(data.hIcon, frmMain.Icon());
+    EXPECT_EQ(data.hIcon, markerWindow.Icon());
     EXPECT_EQ(Tip(data).substr(0, 11), std::string("Trailglint") + '\0');
     EXPECT_TRUE(desk.trayIconPresent);
 }
@@ -124,37 +122,37 @@ TEST_F(TrayHandlers, ALeftReleaseRaisesAndTogglesTheMarkerAndNothingElseActs) {
 
     desk.TrayCallback(0x202);
     EXPECT_EQ(desk.calls, (std::vector<std::string>{"SetWindowPos(TOPMOST, 19)", "Hide"}));
-    EXPECT_FALSE(blnDispPointer);
+    EXPECT_FALSE(markerShown);
     desk.TrayCallback(0x202);
-    EXPECT_TRUE(blnDispPointer);
-    EXPECT_TRUE(frmMain.Visible());
+    EXPECT_TRUE(markerShown);
+    EXPECT_TRUE(markerWindow.Visible());
 
     // A double click: down, up, double-click, up.
     for (int code : {0x201, 0x202, 0x203, 0x202}) desk.TrayCallback(code);
-    EXPECT_TRUE(frmMain.Visible()) << "two releases toggle twice";
+    EXPECT_TRUE(markerWindow.Visible()) << "two releases toggle twice";
 }
 
 TEST_F(TrayHandlers, ARightReleaseOpensTheMenuEvenWhileHiddenAndTheMarkerStaysHidden) {
     Start(false);
     desk.TrayCallback(0x205);
     EXPECT_EQ(desk.popups, 1);
-    EXPECT_FALSE(frmMain.Visible());
+    EXPECT_FALSE(markerWindow.Visible());
 
-    desk.onPopup = [](platform::MenuItem&) { return frmMain.menus.mnuShowHide_Click; };
+    desk.onPopup = [](platform::MenuItem&) { return markerWindow.menu.showHide; };
     desk.calls.clear();
     desk.TrayCallback(0x205);
-    EXPECT_TRUE(frmMain.Visible());
-    EXPECT_TRUE(blnDispPointer);
+    EXPECT_TRUE(markerWindow.Visible());
+    EXPECT_TRUE(markerShown);
     EXPECT_EQ(std::count(desk.calls.begin(), desk.calls.end(), "SetWindowPos(TOPMOST, 19)"), 0)
         << "show/hide leaves the z-order alone";
 }
 
 TEST_F(TrayHandlers, QuittingFromTheTraysMenuEndsCleanlyWithNothingMoreForTheShell) {
     Start(true);
-    desk.onPopup = [](platform::MenuItem&) { return frmMain.menus.mnuQuit; };
+    desk.onPopup = [](platform::MenuItem&) { return markerWindow.menu.quit; };
     desk.calls.clear();
     desk.TrayCallback(0x205);
-    EXPECT_FALSE(frmMain.IsLoaded());
+    EXPECT_FALSE(markerWindow.IsLoaded());
     EXPECT_TRUE(desk.lastFormUnloaded);
     EXPECT_FALSE(desk.trayIconPresent);
     EXPECT_EQ(Messages(desk), (std::vector<std::uint32_t>{NIM_ADD, NIM_DELETE}));
@@ -171,7 +169,7 @@ TEST_F(TrayHandlers, ARestartedShellGetsTheIconBackOnce) {
     desk.BroadcastTaskbarCreated();  // the shell did not really lose it
     EXPECT_TRUE(desk.trayIconPresent);
 
-    desk.Close(frmMain.hWnd());
+    desk.Close(markerWindow.Handle());
     desk.shellCalls.clear();
     desk.BroadcastTaskbarCreated();
     EXPECT_TRUE(desk.shellCalls.empty());
@@ -183,10 +181,10 @@ TEST_F(TrayHandlers, TheCodeIsRecoveredFromTwipsAtOtherResolutions) {
         desk.twipsPerPixelY = twipsPerPixel;
         Start(true);
         desk.TrayCallback(0x202);
-        EXPECT_FALSE(frmMain.Visible()) << twipsPerPixel;
+        EXPECT_FALSE(markerWindow.Visible()) << twipsPerPixel;
         desk.TrayCallback(0x205);
         EXPECT_EQ(desk.popups, 1) << twipsPerPixel;
-        desk.Close(frmMain.hWnd());
+        desk.Close(markerWindow.Handle());
         desk.Reset();
         desk.exeFolder = folder.Path();
     }

@@ -2,30 +2,30 @@
 // the real process heap.
 #include <gtest/gtest.h>
 
-#include "app/standard.h"
-#include "app/str_chain.h"
+#include "app/app_info.h"
+#include "app/heap_text.h"
 
 TEST(RealServices, TheTitleComesFromTheVersionResource) {
-    EXPECT_EQ(GetAppTitle(L"Trailglint", L"Ember"), L"Trailglint (ver 1.0.1) [Ember]");
-    EXPECT_EQ(GetAppTitle(L"Trailglint", L""), L"Trailglint (ver 1.0.1)");
+    EXPECT_EQ(ProgramTitle(L"Trailglint", L"Ember"), L"Trailglint (ver 1.0.1) [Ember]");
+    EXPECT_EQ(ProgramTitle(L"Trailglint", L""), L"Trailglint (ver 1.0.1)");
 }
 
 TEST(RealServices, TheProgramFolderEndsInOneBackslash) {
-    const std::wstring folder = GetAppPath();
+    const std::wstring folder = ProgramFolder();
     ASSERT_GE(folder.size(), 3u);
     EXPECT_EQ(folder.back(), L'\\');
     EXPECT_NE(folder[folder.size() - 2], L'\\');
 }
 
 TEST(RealServices, TheHeapBufferGrowsOnTheProcessHeap) {
-    clsStrChain chain;
+    HeapText chain;
     std::wstring expected;
     for (int i = 0; i < 200; ++i) {
-        chain.AddString(L"piece" + std::to_wstring(i));
+        chain.Append(L"piece" + std::to_wstring(i));
         expected += L"piece" + std::to_wstring(i);
     }
-    EXPECT_EQ(chain.GetString(), expected);
+    EXPECT_EQ(chain.Text(), expected);
     EXPECT_EQ(chain.Length(), static_cast<std::int32_t>(expected.size()));
-    chain.ClearString();
-    EXPECT_EQ(chain.GetString(), L"");
+    chain.Clear();
+    EXPECT_EQ(chain.Text(), L"");
 }

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 #include "tests/support/loaded_marker.h"
 #include "tests/wine/gdi_objects.h"
 
@@ -15,19 +15,19 @@ void ApplyCommand(int n) {
     switch (n % 4) {
         case 0:
             index = static_cast<std::int16_t>(1 + n % 8);
-            frmMain.mnuPointerTypeValue_Click(index);
+            markerWindow.ChooseGlyph(index);
             break;
         case 1:
             index = static_cast<std::int16_t>(1 + n % 16);
-            frmMain.mnuFontSizeValue_Click(index);
+            markerWindow.ChooseSize(index);
             break;
         case 2:
             index = static_cast<std::int16_t>(1 + n % 7);
-            frmMain.mnuFontColorValue_Click(index);
+            markerWindow.ChooseColor(index);
             break;
         default:
             index = static_cast<std::int16_t>(n % 11);
-            frmMain.mnuTransValue_Click(index);
+            markerWindow.ChooseTranslucency(index);
             break;
     }
 }
@@ -52,5 +52,5 @@ TEST(MarkerResources, AThousandAppearanceCommandsLeaveNoGdiObjectBehind) {
     std::printf("GDI objects after the first command: %d, after 1000: %d\n", afterFirst, afterThousand);
     EXPECT_EQ(afterThousand, afterFirst);
 
-    frmMain.Discard();
+    markerWindow.Discard();
 }

@@ -1,4 +1,4 @@
-#include "tray/task_tray.h"
+#include "tray/tray_icon.h"
 
 #include <algorithm>
 #include <cstring>
@@ -24,30 +24,30 @@ constexpr std::int32_t kLastCode = 0x209;
 
 }  // namespace
 
-clsTaskTray::~clsTaskTray() {
-    if (blnShown) Delete();
+TrayIcon::~TrayIcon() {
+    if (shown_) Delete();
 }
 
-void clsTaskTray::Events(std::int32_t IlngEvent) {
-    std::fill(std::begin(blnEvent), std::end(blnEvent), false);
-    if (IlngEvent >= kFirstCode && IlngEvent <= kLastCode) blnEvent[IlngEvent - kFirstCode] = true;
+void TrayIcon::RecordEvent(std::int32_t code) {
+    std::fill(std::begin(events_), std::end(events_), false);
+    if (code >= kFirstCode && code <= kLastCode) events_[code - kFirstCode] = true;
 }
 
-void clsTaskTray::ToolTipText(const std::wstring& IstrText) {
-    strTipText = IstrText;
-    blnHasTip = !IstrText.empty();
+void TrayIcon::SetTip(const std::wstring& text) {
+    tip_ = text;
+    hasTip_ = !text.empty();
 }
 
-win::NotifyIconDataV1 clsTaskTray::BuildIconData() const {
+win::NotifyIconDataV1 TrayIcon::Record() const {
     win::NotifyIconDataV1 data;
     data.cbSize = sizeof data;
-    data.hWnd = lngOwnerHwnd;
+    data.hWnd = owner_;
     data.uID = kIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | (blnHasTip ? NIF_TIP : 0);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | (hasTip_ ? NIF_TIP : 0);
     data.uCallbackMessage = kCallbackMessage;
-    data.hIcon = lngIconHandle;
+    data.hIcon = icon_;
     // The text, one NUL, then spaces to the end; cut so the NUL always fits.
-    const std::string tip = platform::ToAnsi(strTipText);
+    const std::string tip = platform::ToAnsi(tip_);
     const std::size_t n = std::min(tip.size(), sizeof data.szTip - 1);
     std::memset(data.szTip, ' ', sizeof data.szTip);
     std::memcpy(data.szTip, tip.data(), n);
@@ -55,20 +55,20 @@ win::NotifyIconDataV1 clsTaskTray::BuildIconData() const {
     return data;
 }
 
-bool clsTaskTray::Add() {
-    const bool accepted = win::Shell_NotifyIconA(NIM_ADD, BuildIconData());
-    blnShown = true;
+bool TrayIcon::Add() {
+    const bool accepted = win::Shell_NotifyIconA(NIM_ADD, Record());
+    shown_ = true;
     return accepted;
 }
 
-bool clsTaskTray::Modify() {
-    if (!blnShown) return false;
-    return win::Shell_NotifyIconA(NIM_MODIFY, BuildIconData());
+bool TrayIcon::Modify() {
+    if (!shown_) return false;
+    return win::Shell_NotifyIconA(NIM_MODIFY, Record());
 }
 
-bool clsTaskTray::Delete() {
-    if (!blnShown) return false;
-    const bool accepted = win::Shell_NotifyIconA(NIM_DELETE, BuildIconData());
-    blnShown = false;
+bool TrayIcon::Delete() {
+    if (!shown_) return false;
+    const bool accepted = win::Shell_NotifyIconA(NIM_DELETE, Record());
+    shown_ = false;
     return accepted;
 }

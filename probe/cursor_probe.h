@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <string>
 
-class clsMouseControl {
+class CursorProbe {
 public:
     // Cursor position in screen pixels ((0, 0) when it cannot be read).
-    std::int32_t NowX() const;
-    std::int32_t NowY() const;
+    std::int32_t X() const;
+    std::int32_t Y() const;
     // Moves the cursor along one axis, keeping the other coordinate.
-    void NowX(std::int32_t Ix);
-    void NowY(std::int32_t Iy);
+    void MoveToX(std::int32_t x);
+    void MoveToY(std::int32_t y);
 
     // Windows keeps a display count and shows the cursor while it is 0 or
     // more. Each loop makes at least one call, so Show always raises the
@@ -20,16 +20,16 @@ public:
     void Show();
     void Hide();
     // Any non-zero value shows the cursor.
-    void Visible(std::int32_t Ivisible);
+    void SetVisible(std::int32_t visible);
 
     // The window under the cursor, or nullptr; its class name and caption (at
     // most 255 bytes) and its text as the window gives it by message, NUL
     // included. Empty text when there is no window.
-    void* HwndUnderMouse() const;
-    std::wstring ClassUnderMouse() const;
-    std::wstring CaptionUnderMouse() const;
-    std::wstring TextUnderMouse() const;
+    void* WindowUnder() const;
+    std::wstring ClassUnder() const;
+    std::wstring CaptionUnder() const;
+    std::wstring TextUnder() const;
 
     // Lets the window follow the mouse as if its caption had been pressed.
-    std::intptr_t CatchWindowAndMove(void* IhWnd);
+    std::intptr_t DragWindow(void* window);
 };

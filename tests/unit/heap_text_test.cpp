@@ -1,5 +1,5 @@
 // The heap string buffer: one exactly sized block, and safe on failure.
-#include "app/str_chain.h"
+#include "app/heap_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,48 +10,48 @@ namespace {
 
 class StrChain : public DesktopTest {
 protected:
-    std::size_t BlockSize(const clsStrChain& chain) { return desk.heapBlocks.at(chain.Block()); }
+    std::size_t BlockSize(const HeapText& chain) { return desk.heapBlocks.at(chain.Block()); }
 };
 
 }  // namespace
 
 TEST_F(StrChain, TheBlockIsExactlyAsLargeAsTheContent) {
-    clsStrChain chain;
-    EXPECT_EQ(chain.GetString(), L"");
-    chain.ClearString();  // nothing to free on a fresh buffer
+    HeapText chain;
+    EXPECT_EQ(chain.Text(), L"");
+    chain.Clear();  // nothing to free on a fresh buffer
     EXPECT_EQ(chain.Block(), nullptr);
 
-    chain.AddString(L"ab");
+    chain.Append(L"ab");
     EXPECT_EQ(BlockSize(chain), 2u);
-    chain.AddString(L"c");
-    EXPECT_EQ(chain.GetString(), L"abc");
+    chain.Append(L"c");
+    EXPECT_EQ(chain.Text(), L"abc");
     EXPECT_EQ(chain.Length(), 3);
     EXPECT_EQ(BlockSize(chain), 3u);
-    EXPECT_EQ(chain.GetString(), L"abc") << "reading leaves the block as it was";
+    EXPECT_EQ(chain.Text(), L"abc") << "reading leaves the block as it was";
 
-    chain.ClearString();
+    chain.Clear();
     EXPECT_TRUE(desk.heapBlocks.empty());
-    chain.AddString(L"xyz!");
+    chain.Append(L"xyz!");
     EXPECT_EQ(BlockSize(chain), 4u);
-    EXPECT_EQ(chain.GetString(), L"xyz!");
+    EXPECT_EQ(chain.Text(), L"xyz!");
 }
 
 TEST_F(StrChain, PiecesAreAnsiBytesUpToTheirFirstNul) {
-    clsStrChain chain;
-    chain.AddString(std::wstring(L"ab\0cd", 5));
-    chain.AddString(L"\u00e9\u3042");  // é has a form in the code page, あ does not
+    HeapText chain;
+    chain.Append(std::wstring(L"ab\0cd", 5));
+    chain.Append(L"\u00e9\u3042");  // é has a form in the code page, あ does not
     EXPECT_EQ(chain.Length(), 4);
-    EXPECT_EQ(chain.GetString(), L"ab\u00e9?");
+    EXPECT_EQ(chain.Text(), L"ab\u00e9?");
 
-    clsStrChain empty;
-    empty.AddString(L"");
-    EXPECT_EQ(empty.GetString(), L"");
+    HeapText empty;
+    empty.Append(L"");
+    EXPECT_EQ(empty.Text(), L"");
 }
 
 TEST_F(StrChain, DestructionFreesTheBlock) {
     {
-        clsStrChain chain;
-        chain.AddString(L"title");
+        HeapText chain;
+        chain.Append(L"title");
         EXPECT_EQ(desk.heapBlocks.size(), 1u);
     }
     EXPECT_TRUE(desk.heapBlocks.empty());
@@ -60,7 +60,7 @@ TEST_F(StrChain, DestructionFreesTheBlock) {
 TEST_F(StrChain, NoProcessHeapIsReportedAtCreation) {
     desk.processHeapAvailable = false;
     try {
-        clsStrChain chain;
+        HeapText chain;
         ADD_FAILURE() << "created without a heap";
     } catch (const platform::RaisedError& e) {
         EXPECT_EQ(e.Number(), -2147220501);
@@ -69,22 +69,22 @@ TEST_F(StrChain, NoProcessHeapIsReportedAtCreation) {
 }
 
 TEST_F(StrChain, AFailedAllocationKeepsTheBufferUsable) {
-    clsStrChain chain;
+    HeapText chain;
     desk.heapFailures = 1;
     try {
-        chain.AddString(L"first");
+        chain.Append(L"first");
         ADD_FAILURE() << "no error for a failed allocation";
     } catch (const platform::RaisedError& e) {
         EXPECT_EQ(e.Number(), -2147220502);
         EXPECT_EQ(e.Description(), L"HeapAlloc or HeapReAlloc failed.");
     }
-    EXPECT_EQ(chain.GetString(), L"");
+    EXPECT_EQ(chain.Text(), L"");
 
-    chain.AddString(L"ab");
+    chain.Append(L"ab");
     desk.heapFailures = 1;
-    EXPECT_THROW(chain.AddString(L"cd"), platform::RaisedError);
-    EXPECT_EQ(chain.GetString(), L"ab") << "a failed resize loses nothing";
+    EXPECT_THROW(chain.Append(L"cd"), platform::RaisedError);
+    EXPECT_EQ(chain.Text(), L"ab") << "a failed resize loses nothing";
     EXPECT_EQ(BlockSize(chain), 2u);
-    chain.AddString(L"cd");
-    EXPECT_EQ(chain.GetString(), L"abcd");
+    chain.Append(L"cd");
+    EXPECT_EQ(chain.Text(), L"abcd");
 }

@@ -4,6 +4,6 @@
 #include <cstdint>
 
 // Levels 1..10 apply the table's alpha; any other level makes the window opaque.
-void SetTranslucence(void* hwnd, std::int16_t level);
+void SetTranslucency(void* hwnd, std::int16_t level);
 void ApplyLayeredAlpha(void* hwnd, std::uint8_t alpha);
 void RemoveLayeredStyle(void* hwnd);

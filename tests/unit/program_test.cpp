@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 #include "tests/unit/desktop_fixture.h"
 
 namespace {
 
 class Start : public DesktopTest {
 protected:
-    Start() { strTitle = strAppPath = strIniFile = L""; }
+    Start() { programTitle = programFolder = settingsPath = L""; }
     static constexpr const char* kSaved =
         "[Window Design]\r\nTop=%d\r\nLeft=%d\r\nPointer Size=16\r\nPointer Color=6\r\nTranslucence=5\r\n"
         "Pointer Type=1\r\n[Config]\r\nDisp Pointer=False\r\n";
@@ -24,11 +24,11 @@ protected:
 
 TEST_F(Start, AFirstStartRunsWithTheDefaultsAndAnEmptyFile) {
     Main();
-    EXPECT_EQ(strTitle, L"Trailglint (ver 1.0.1) [Ember]");
-    EXPECT_EQ(strIniFile, folder.Path() + L"\\Trailglint.ini");
-    EXPECT_TRUE(frmMain.IsLoaded());
-    EXPECT_FALSE(frmMain.Visible());
-    EXPECT_FALSE(frmMain.blnNoReshape);
+    EXPECT_EQ(programTitle, L"Trailglint (ver 1.0.1) [Ember]");
+    EXPECT_EQ(settingsPath, folder.Path() + L"\\Trailglint.ini");
+    EXPECT_TRUE(markerWindow.IsLoaded());
+    EXPECT_FALSE(markerWindow.Visible());
+    EXPECT_FALSE(markerWindow.reshapeHeld);
     EXPECT_TRUE(desk.messageBoxes.empty());
     EXPECT_EQ(IniBytes(), "");
     EXPECT_FALSE(desk.lastFormUnloaded);
@@ -41,7 +41,7 @@ TEST_F(Start, ASecondInstanceIsRefusedWithoutTouchingTheFile) {
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
     EXPECT_EQ(desk.messageBoxes[0].text, L"二重起動はできません");
     EXPECT_EQ(desk.messageBoxes[0].caption, L"Trailglint (ver 1.0.1) [Ember]");
-    EXPECT_FALSE(frmMain.IsLoaded());
+    EXPECT_FALSE(markerWindow.IsLoaded());
     EXPECT_FALSE(desk.endedAtOnce);
     EXPECT_EQ(IniBytes(), "Pointer Size=40000\r\n");
 }
@@ -54,7 +54,7 @@ TEST_F(Start, AnUnreadableSettingEndsTheProgramAtOnce) {
     EXPECT_EQ(desk.messageBoxes[0].text, L"予測不能のエラーが発生しました");
     EXPECT_EQ(desk.messageBoxes[0].caption, L"Trailglint (ver 1.0.1) [Ember]");
     EXPECT_TRUE(desk.endedAtOnce);
-    EXPECT_FALSE(frmMain.IsLoaded());
+    EXPECT_FALSE(markerWindow.IsLoaded());
     EXPECT_TRUE(desk.windows.empty());
     EXPECT_EQ(IniBytes(), file) << "a failed start saves nothing";
 }
@@ -63,15 +63,15 @@ TEST_F(Start, ClosingTheWindowSavesItsPositionOnceShowsTheCursorAndEnds) {
     WriteIni("[Window Design]\r\nTop=3000\r\nLeft=-40000\r\n");
     desk.cursor = {200, 100};
     Main();
-    ASSERT_TRUE(frmMain.IsLoaded());
+    ASSERT_TRUE(markerWindow.IsLoaded());
     // The stored place is replaced by the cursor's before the marker is seen
     // (centred while the window is still unsized; the tick centres it fully).
-    EXPECT_EQ(frmMain.Left(), 200 * 15.0f);
-    EXPECT_EQ(frmMain.Top(), 100 * 15.0f);
+    EXPECT_EQ(markerWindow.Left(), 200 * 15.0f);
+    EXPECT_EQ(markerWindow.Top(), 100 * 15.0f);
     desk.cursorDisplayCount = -3;
 
-    desk.Close(frmMain.hWnd());
-    EXPECT_FALSE(frmMain.IsLoaded());
+    desk.Close(markerWindow.Handle());
+    EXPECT_FALSE(markerWindow.IsLoaded());
     EXPECT_TRUE(desk.lastFormUnloaded);
     EXPECT_EQ(desk.cursorDisplayCount, 0);
     EXPECT_EQ(IniBytes(), Saved(1500, 3000));
@@ -79,9 +79,9 @@ TEST_F(Start, ClosingTheWindowSavesItsPositionOnceShowsTheCursorAndEnds) {
 
 TEST_F(Start, TheEndOfTheSessionTakesTheSameWay) {
     Main();
-    frmMain.SetPosition(150.0f, -300.0f);
+    markerWindow.SetPosition(150.0f, -300.0f);
     desk.EndSession();
-    EXPECT_FALSE(frmMain.IsLoaded());
+    EXPECT_FALSE(markerWindow.IsLoaded());
     EXPECT_TRUE(desk.lastFormUnloaded);
     EXPECT_EQ(desk.cursorDisplayCount, 1) << "a visible cursor is shown once more";
     EXPECT_EQ(IniBytes(), Saved(-300, 150));
@@ -90,10 +90,10 @@ TEST_F(Start, TheEndOfTheSessionTakesTheSameWay) {
 TEST_F(Start, AFolderThatCannotBeWrittenRunsOnDefaultsAndSavesNothing) {
     desk.exeFolder = folder.Path() + L"\\not-there";
     Main();
-    ASSERT_TRUE(frmMain.IsLoaded());
-    EXPECT_EQ(intPointerSize, 16);
+    ASSERT_TRUE(markerWindow.IsLoaded());
+    EXPECT_EQ(sizeIndex, 16);
     EXPECT_TRUE(desk.messageBoxes.empty());
-    desk.Close(frmMain.hWnd());
+    desk.Close(markerWindow.Handle());
     EXPECT_TRUE(desk.lastFormUnloaded);
-    EXPECT_FALSE(testing_files::Exists(strIniFile));
+    EXPECT_FALSE(testing_files::Exists(settingsPath));
 }

@@ -9,73 +9,73 @@
 #include "platform/form.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
-#include "probe/mouse_control.h"
-#include "tray/popup_menu.h"
-#include "tray/task_tray.h"
+#include "probe/cursor_probe.h"
+#include "tray/marker_menu.h"
+#include "tray/tray_icon.h"
 
 // Colours of the colour menu, 0x00BBGGRR; colour index n is entry n - 1.
-extern std::array<std::int32_t, 7> lngColorTable;
+extern std::array<std::int32_t, 7> kColorTable;
 
-class FrmMain final : public platform::Form {
+class MarkerWindow final : public platform::Form {
 public:
-    FrmMain();
+    MarkerWindow();
 
     // --- appearance commands: the menu's index, corrected in place where needed
-    void mnuPointerTypeValue_Click(std::int16_t& Index);
-    void mnuFontSizeValue_Click(std::int16_t& Index);
-    void mnuFontColorValue_Click(std::int16_t& Index);
-    void mnuTransValue_Click(std::int16_t& Index);
+    void ChooseGlyph(std::int16_t& index);
+    void ChooseSize(std::int16_t& index);
+    void ChooseColor(std::int16_t& index);
+    void ChooseTranslucency(std::int16_t& index);
 
     // Sizes the window to the glyph, cuts it to the glyph's outline and shows
     // it exactly when the marker is to be shown.
-    void timClock_Timer();
+    void Reshape();
     // Centres the window on the cursor (not while the popup menu is up).
-    void MoveToCursor();
+    void CentreOnCursor();
     // Every 10 ms: follow the cursor; F9 opens the menu while the marker is
     // shown, F12 shows a hidden marker.
-    void timMouseMove_Timer();
+    void OnTick();
     // Pops up the menu at the cursor; afterwards re-applies the glyph unless
     // quitting has begun.
-    void OpenPointerMenu();
+    void OpenMenu();
 
-    clsMouseControl& MouseControl();
+    CursorProbe& Cursor();
 
     // --- the tray icon and the menu's own commands
     // The icon's callbacks: the mouse-message code arrives as x, in twips.
-    void pctTaskTray_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void mnuShowHide_Click_Click();
-    void mnuQuit_Click();
+    void OnTrayCallback(std::int16_t button, std::int16_t shift, float x, float y);
+    void ToggleShown();
+    void Quit();
     // Created on first use; shared so that a running tray handler keeps it
     // alive while the window unloads underneath it.
-    std::shared_ptr<clsTaskTray> TaskTray();
+    std::shared_ptr<TrayIcon> Tray();
 
     // The current glyph, one of the glyph menu's captions.
-    std::wstring strPointerText;
+    std::wstring glyphText;
     // True while the popup menu is up: the marker stays where it is.
-    bool blnMenuOpen = false;
+    bool menuOpen = false;
     // True while loading and once quitting has begun: no reshaping.
-    bool blnNoReshape = true;
+    bool reshapeHeld = true;
 
     // Measures the glyph: its size is the window's size.
-    platform::Label lblTemplate;
+    platform::Label glyphLabel;
     // Never seen: owns the tray icon and receives its callbacks.
-    platform::PictureBox pctTaskTray;
-    PopupMenuTree menus = BuildPopupMenu();
+    platform::PictureBox trayOwner;
+    MarkerMenu menu = BuildMarkerMenu();
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
-    void Form_Unload(std::int16_t& cancel) override;
-    void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
-    void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
-    void Form_TrayRebuilt() override;
+    void OnLoad() override;
+    void OnQueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
+    void OnUnload(std::int16_t& cancel) override;
+    void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void OnTrayRebuilt() override;
 
 private:
     void BindMenuCommands();
     void MakeTopmost();
 
-    std::unique_ptr<clsMouseControl> objMouseControl;
-    std::shared_ptr<clsTaskTray> objTaskTray;
+    std::unique_ptr<CursorProbe> cursor_;
+    std::shared_ptr<TrayIcon> trayIcon_;
 };
 
-extern FrmMain frmMain;
+extern MarkerWindow markerWindow;

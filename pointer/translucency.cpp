@@ -1,4 +1,4 @@
-#include "pointer/trans.h"
+#include "pointer/translucency.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ constexpr std::array<std::uint8_t, 10> kAlphaByLevel = {230, 210, 190, 165, 135,
 
 }  // namespace
 
-void SetTranslucence(void* hwnd, std::int16_t level) {
+void SetTranslucency(void* hwnd, std::int16_t level) {
     if (level >= 1 && level <= 10) {
         ApplyLayeredAlpha(hwnd, kAlphaByLevel[static_cast<std::size_t>(level - 1)]);
     } else {

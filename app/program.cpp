@@ -1,23 +1,23 @@
 // Program entry: title, folder, single instance, settings, then the marker.
-#include "app/start.h"
+#include "app/program.h"
 
 #include <exception>
 
+#include "app/app_info.h"
 #include "app/settings.h"
-#include "app/standard.h"
 #include "platform/app.h"
-#include "pointer/frm_main.h"
+#include "pointer/marker_window.h"
 
-std::wstring strTitle;
-std::wstring strAppPath;
-std::wstring strIniFile;
+std::wstring programTitle;
+std::wstring programFolder;
+std::wstring settingsPath;
 
 namespace {
 
 // A failed start ends the program at once: no unload handling, nothing saved.
 void FailStartup() {
     try {
-        ShowErrorMessage(L"予測不能のエラーが発生しました");
+        ShowError(L"予測不能のエラーが発生しました");
     } catch (...) {
         // Even the fallback box failed; there is no one left to tell.
     }
@@ -28,15 +28,15 @@ void FailStartup() {
 
 void Main() {
     try {
-        strTitle = GetAppTitle(L"Trailglint", L"Ember");
-        strAppPath = GetAppPath();
-        strIniFile = strAppPath + L"Trailglint.ini";
-        if (platform::app::PrevInstance()) {
-            ShowErrorMessage(L"二重起動はできません");
+        programTitle = ProgramTitle(L"Trailglint", L"Ember");
+        programFolder = ProgramFolder();
+        settingsPath = programFolder + L"Trailglint.ini";
+        if (platform::app::AnotherInstanceRuns()) {
+            ShowError(L"二重起動はできません");
             return;
         }
         LoadSettings();
-        frmMain.Load();
+        markerWindow.Load();
     } catch (const std::exception&) {
         FailStartup();
     }

@@ -1,6 +1,6 @@
 // The cursor probe: display-count loops, moving the cursor, and the window
 // under it.
-#include "probe/mouse_control.h"
+#include "probe/cursor_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 using MouseControl = DesktopTest;
 
 TEST_F(MouseControl, ShowAndHideAlwaysCallAtLeastOnceAndStopAtTheThreshold) {
-    clsMouseControl mouse;
+    CursorProbe mouse;
     struct Case {
         int from;
         bool show;
@@ -25,49 +25,49 @@ TEST_F(MouseControl, ShowAndHideAlwaysCallAtLeastOnceAndStopAtTheThreshold) {
         EXPECT_EQ(desk.cursorDisplayCount, c.to) << "from " << c.from;
     }
     desk.cursorDisplayCount = -1;
-    mouse.Visible(7);
+    mouse.SetVisible(7);
     EXPECT_EQ(desk.cursorDisplayCount, 0) << "any non-zero value shows";
-    mouse.Visible(0);
+    mouse.SetVisible(0);
     EXPECT_EQ(desk.cursorDisplayCount, -1);
 }
 
 TEST_F(MouseControl, WritingOneCoordinateKeepsTheOther) {
-    clsMouseControl mouse;
+    CursorProbe mouse;
     desk.cursor = {500, 300};
-    mouse.NowX(100);
-    EXPECT_EQ(mouse.NowX(), 100);
-    EXPECT_EQ(mouse.NowY(), 300);
-    mouse.NowY(40);
+    mouse.MoveToX(100);
+    EXPECT_EQ(mouse.X(), 100);
+    EXPECT_EQ(mouse.Y(), 300);
+    mouse.MoveToY(40);
     EXPECT_EQ(desk.cursor.x, 100);
     EXPECT_EQ(desk.cursor.y, 40);
 }
 
 TEST_F(MouseControl, TheWindowUnderTheCursorIsNamedAsItsQueriesAnswer) {
-    clsMouseControl mouse;
+    CursorProbe mouse;
     const std::string long300(300, 'c');
     void* plain = desk.AddForeignWindow({0, 0, 100, 100}, "Notepad", long300);
     void* empty = desk.AddForeignWindow({200, 0, 100, 100}, "Edit", "");
 
     desk.cursor = {50, 50};
-    EXPECT_EQ(mouse.HwndUnderMouse(), plain);
-    EXPECT_EQ(mouse.ClassUnderMouse(), L"Notepad");
-    EXPECT_EQ(mouse.CaptionUnderMouse(), std::wstring(255, L'c'));
-    EXPECT_EQ(mouse.TextUnderMouse(), std::wstring(300, L'c') + L'\0');
+    EXPECT_EQ(mouse.WindowUnder(), plain);
+    EXPECT_EQ(mouse.ClassUnder(), L"Notepad");
+    EXPECT_EQ(mouse.CaptionUnder(), std::wstring(255, L'c'));
+    EXPECT_EQ(mouse.TextUnder(), std::wstring(300, L'c') + L'\0');
 
     desk.cursor = {250, 50};
-    EXPECT_EQ(mouse.CaptionUnderMouse(), L"");
-    EXPECT_EQ(mouse.TextUnderMouse(), std::wstring(1, L'\0'));
+    EXPECT_EQ(mouse.CaptionUnder(), L"");
+    EXPECT_EQ(mouse.TextUnder(), std::wstring(1, L'\0'));
 
     desk.cursor = {150, 500};
-    EXPECT_EQ(mouse.HwndUnderMouse(), nullptr);
-    EXPECT_EQ(mouse.ClassUnderMouse(), L"");
-    EXPECT_EQ(mouse.TextUnderMouse(), L"");
+    EXPECT_EQ(mouse.WindowUnder(), nullptr);
+    EXPECT_EQ(mouse.ClassUnder(), L"");
+    EXPECT_EQ(mouse.TextUnder(), L"");
     (void)empty;
 }
 
 TEST_F(MouseControl, CatchingAWindowReleasesTheCaptureThenPressesItsCaption) {
-    clsMouseControl mouse;
+    CursorProbe mouse;
     void* window = desk.AddForeignWindow({0, 0, 10, 10}, "W", "");
-    mouse.CatchWindowAndMove(window);
+    mouse.DragWindow(window);
     EXPECT_EQ(desk.calls, (std::vector<std::string>{"ReleaseCapture", "SendMessageA(161)"}));
 }

@@ -9,25 +9,25 @@
 inline constexpr std::int32_t kErrHeapAllocFailed = static_cast<std::int32_t>(0x800403EAu);
 inline constexpr std::int32_t kErrNoProcessHeap = static_cast<std::int32_t>(0x800403EBu);
 
-class clsStrChain {
+class HeapText {
 public:
     // Raises kErrNoProcessHeap when the process heap cannot be had.
-    clsStrChain();
-    ~clsStrChain();
-    clsStrChain(const clsStrChain&) = delete;
-    clsStrChain& operator=(const clsStrChain&) = delete;
+    HeapText();
+    ~HeapText();
+    HeapText(const HeapText&) = delete;
+    HeapText& operator=(const HeapText&) = delete;
 
     // Appends the ANSI form of `str` up to its first NUL. Raises
     // kErrHeapAllocFailed when the block cannot grow; the content so far is kept.
-    void AddString(const std::wstring& str);
-    std::wstring GetString() const;
-    void ClearString();
+    void Append(const std::wstring& str);
+    std::wstring Text() const;
+    void Clear();
 
-    std::int32_t Length() const { return lngLength; }
-    const void* Block() const { return lngBuffer; }
+    std::int32_t Length() const { return length_; }
+    const void* Block() const { return block_; }
 
 private:
-    win::Handle lngHeap = nullptr;
-    void* lngBuffer = nullptr;
-    std::int32_t lngLength = 0;
+    win::Handle heap_ = nullptr;
+    void* block_ = nullptr;
+    std::int32_t length_ = 0;
 };

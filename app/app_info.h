@@ -5,12 +5,12 @@
 
 // "name (ver major.minor.revision) [tag]"; without " [tag]" when the tag is
 // empty. Empty text on any failure.
-std::wstring GetAppTitle(const std::wstring& name, const std::wstring& tag);
+std::wstring ProgramTitle(const std::wstring& name, const std::wstring& tag);
 
 // The executable's folder with exactly one trailing backslash; empty text on
 // any failure.
-std::wstring GetAppPath();
+std::wstring ProgramFolder();
 
-// A modal stop box captioned with strTitle. If that box cannot be shown, a
+// A modal stop box captioned with programTitle. If that box cannot be shown, a
 // second box names the error instead.
-void ShowErrorMessage(const std::wstring& message);
+void ShowError(const std::wstring& message);

@@ -1,4 +1,4 @@
-#include "probe/mouse_control.h"
+#include "probe/cursor_probe.h"
 
 #include <array>
 #include <string>
@@ -38,33 +38,33 @@ std::wstring Read255(Query query) {
 
 }  // namespace
 
-std::int32_t clsMouseControl::NowX() const { return CursorPosition().x; }
+std::int32_t CursorProbe::X() const { return CursorPosition().x; }
 
-std::int32_t clsMouseControl::NowY() const { return CursorPosition().y; }
+std::int32_t CursorProbe::Y() const { return CursorPosition().y; }
 
-void clsMouseControl::NowX(std::int32_t Ix) { win::SetCursorPos(Ix, CursorPosition().y); }
+void CursorProbe::MoveToX(std::int32_t x) { win::SetCursorPos(x, CursorPosition().y); }
 
-void clsMouseControl::NowY(std::int32_t Iy) { win::SetCursorPos(CursorPosition().x, Iy); }
+void CursorProbe::MoveToY(std::int32_t y) { win::SetCursorPos(CursorPosition().x, y); }
 
-void clsMouseControl::Show() {
+void CursorProbe::Show() {
     while (win::ShowCursor(true) < 0) {
     }
 }
 
-void clsMouseControl::Hide() {
+void CursorProbe::Hide() {
     while (win::ShowCursor(false) >= 0) {
     }
 }
 
-void clsMouseControl::Visible(std::int32_t Ivisible) { Ivisible != 0 ? Show() : Hide(); }
+void CursorProbe::SetVisible(std::int32_t visible) { visible != 0 ? Show() : Hide(); }
 
-void* clsMouseControl::HwndUnderMouse() const { return WindowUnderCursor(); }
+void* CursorProbe::WindowUnder() const { return WindowUnderCursor(); }
 
-std::wstring clsMouseControl::ClassUnderMouse() const { return Read255(win::GetClassNameA); }
+std::wstring CursorProbe::ClassUnder() const { return Read255(win::GetClassNameA); }
 
-std::wstring clsMouseControl::CaptionUnderMouse() const { return Read255(win::GetWindowTextA); }
+std::wstring CursorProbe::CaptionUnder() const { return Read255(win::GetWindowTextA); }
 
-std::wstring clsMouseControl::TextUnderMouse() const {
+std::wstring CursorProbe::TextUnder() const {
     win::Handle window = WindowUnderCursor();
     if (!window) return {};
     const std::intptr_t length = win::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
@@ -75,7 +75,7 @@ std::wstring clsMouseControl::TextUnderMouse() const {
     return platform::FromAnsi(buffer);
 }
 
-std::intptr_t clsMouseControl::CatchWindowAndMove(void* IhWnd) {
+std::intptr_t CursorProbe::DragWindow(void* window) {
     win::ReleaseCapture();
-    return win::SendMessageA(IhWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return win::SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }

@@ -1,9 +1,0 @@
-#pragma once
-// Program entry and the process-wide texts it sets once.
-#include <string>
-
-extern std::wstring strTitle;    // caption of every error box
-extern std::wstring strAppPath;  // program folder, ending in a backslash
-extern std::wstring strIniFile;  // strAppPath + "Trailglint.ini"
-
-// Main itself is declared by the platform, which calls it at process start.
