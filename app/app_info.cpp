@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "app/heap_text.h"
-#include "app/program.h"
 #include "platform/app.h"
 #include "platform/error.h"
 
@@ -32,9 +31,9 @@ std::wstring ProgramFolder() {
     }
 }
 
-void ShowError(const std::wstring& message) {
+void ShowError(const std::wstring& message, const std::wstring& caption) {
     try {
-        platform::app::MessageBoxStop(message, programTitle);
+        platform::app::MessageBoxStop(message, caption);
     } catch (const platform::RaisedError& error) {
         platform::app::MessageBoxStop(error.Description(),
                                       error.Source() + L" (ErrNo." + std::to_wstring(error.Number()) + L")");

@@ -11,6 +11,6 @@ std::wstring ProgramTitle(const std::wstring& name, const std::wstring& tag);
 // any failure.
 std::wstring ProgramFolder();
 
-// A modal stop box captioned with programTitle. If that box cannot be shown, a
-// second box names the error instead.
-void ShowError(const std::wstring& message);
+// A modal stop box with the caption. If that box cannot be shown, a second
+// box names the error instead.
+void ShowError(const std::wstring& message, const std::wstring& caption);

@@ -4,40 +4,46 @@
 #include <exception>
 
 #include "app/app_info.h"
-#include "app/settings.h"
 #include "platform/app.h"
 #include "pointer/marker_window.h"
+#include "probe/cursor_probe.h"
 
-std::wstring programTitle;
-std::wstring programFolder;
-std::wstring settingsPath;
-
-namespace {
-
-// A failed start ends the program at once: no unload handling, nothing saved.
-void FailStartup() {
-    try {
-        ShowError(L"予測不能のエラーが発生しました");
-    } catch (...) {
-        // Even the fallback box failed; there is no one left to tell.
-    }
-    platform::app::EndNow();
+int Main() {
+    Program program;
+    return program.Run();
 }
 
-}  // namespace
+Program::Program() = default;
+Program::~Program() = default;
 
-void Main() {
+int Program::Run() {
+    if (!Start()) return 1;
+    return marker_ && marker_->IsLoaded() ? platform::app::RunMessageLoop() : 0;
+}
+
+bool Program::Start() {
     try {
-        programTitle = ProgramTitle(L"Trailglint", L"Ember");
-        programFolder = ProgramFolder();
-        settingsPath = programFolder + L"Trailglint.ini";
+        title_ = ProgramTitle(L"Trailglint", L"Ember");
+        folder_ = ProgramFolder();
+        settingsPath_ = folder_ + L"Trailglint.ini";
         if (platform::app::AnotherInstanceRuns()) {
-            ShowError(L"二重起動はできません");
-            return;
+            ShowError(L"二重起動はできません", title_);
+            return true;
         }
-        LoadSettings();
-        markerWindow.Load();
+        settings_ = LoadSettings(settingsPath_);
+        marker_ = std::make_unique<MarkerWindow>(settings_, settingsPath_);
+        marker_->Load();
+        return true;
     } catch (const std::exception&) {
-        FailStartup();
+        // Nothing may run behind the box: no timer, hot key, menu or tray
+        // icon, no unload that saves, and the real cursor back.
+        marker_.reset();
+        CursorProbe().Show();
+        try {
+            ShowError(L"予測不能のエラーが発生しました", title_);
+        } catch (...) {
+            // Even the fallback box failed; there is no one left to tell.
+        }
+        return false;
     }
 }

@@ -1,18 +1,7 @@
 #include "app/settings.h"
 
-#include <string>
-
 #include "app/numeric_text.h"
-#include "app/program.h"
 #include "app/settings_file.h"
-
-std::int32_t storedTop = 0;
-std::int32_t storedLeft = 0;
-std::int16_t sizeIndex = 0;
-std::int16_t colorIndex = 0;
-std::int16_t translucencyIndex = 0;
-std::int16_t glyphIndex = 0;
-bool markerShown = false;
 
 namespace {
 
@@ -21,27 +10,29 @@ const std::wstring kConfig = L"Config";
 
 }  // namespace
 
-void LoadSettings() {
-    SettingsFile ini;
-    ini.Bind(settingsPath, false);
+Settings LoadSettings(const std::wstring& path) {
+    SettingsFile file;
+    file.Bind(path, false);
+    Settings settings;
     // Positions may lie far outside the 16-bit range on a wide desktop.
-    storedTop = WholeNumber32(ini.Read(kDesign, L"Top"), 1000);
-    storedLeft = WholeNumber32(ini.Read(kDesign, L"Left"), 1000);
-    sizeIndex = ini.ReadNumber(kDesign, L"Pointer Size", 16);
-    colorIndex = ini.ReadNumber(kDesign, L"Pointer Color", 6);
-    translucencyIndex = ini.ReadNumber(kDesign, L"Translucence", 5);
-    glyphIndex = ini.ReadNumber(kDesign, L"Pointer Type", 1);
-    markerShown = ini.Read(kConfig, L"Disp Pointer") == L"True";
+    settings.top = WholeNumber32(file.Read(kDesign, L"Top"), 1000);
+    settings.left = WholeNumber32(file.Read(kDesign, L"Left"), 1000);
+    settings.sizeIndex = file.ReadNumber(kDesign, L"Pointer Size", 16);
+    settings.colorIndex = file.ReadNumber(kDesign, L"Pointer Color", 6);
+    settings.translucencyIndex = file.ReadNumber(kDesign, L"Translucence", 5);
+    settings.glyphIndex = file.ReadNumber(kDesign, L"Pointer Type", 1);
+    settings.shown = file.Read(kConfig, L"Disp Pointer") == L"True";
+    return settings;
 }
 
-void SaveSettings() {
-    SettingsFile ini;
-    ini.Bind(settingsPath, false);
-    ini.Write(kDesign, L"Top", std::to_wstring(storedTop));
-    ini.Write(kDesign, L"Left", std::to_wstring(storedLeft));
-    ini.Write(kDesign, L"Pointer Size", std::to_wstring(sizeIndex));
-    ini.Write(kDesign, L"Pointer Color", std::to_wstring(colorIndex));
-    ini.Write(kDesign, L"Translucence", std::to_wstring(translucencyIndex));
-    ini.Write(kDesign, L"Pointer Type", std::to_wstring(glyphIndex));
-    ini.Write(kConfig, L"Disp Pointer", markerShown ? L"True" : L"False");
+void SaveSettings(const Settings& settings, const std::wstring& path) {
+    SettingsFile file;
+    file.Bind(path, false);
+    file.Write(kDesign, L"Top", std::to_wstring(settings.top));
+    file.Write(kDesign, L"Left", std::to_wstring(settings.left));
+    file.Write(kDesign, L"Pointer Size", std::to_wstring(settings.sizeIndex));
+    file.Write(kDesign, L"Pointer Color", std::to_wstring(settings.colorIndex));
+    file.Write(kDesign, L"Translucence", std::to_wstring(settings.translucencyIndex));
+    file.Write(kDesign, L"Pointer Type", std::to_wstring(settings.glyphIndex));
+    file.Write(kConfig, L"Disp Pointer", settings.shown ? L"True" : L"False");
 }

@@ -1,19 +1,23 @@
 #pragma once
-// The settings record: everything the program remembers between runs. The
-// four appearance fields hold menu indexes, not sizes, colours or levels.
+// Everything the program remembers between runs, and its place in the
+// settings file. The four appearance fields hold menu indexes, not sizes,
+// colours or levels.
 #include <cstdint>
+#include <string>
 
-extern std::int32_t storedTop;          // twips
-extern std::int32_t storedLeft;         // twips
-extern std::int16_t sizeIndex;          // 1..16
-extern std::int16_t colorIndex;         // 1..7
-extern std::int16_t translucencyIndex;  // 0..10
-extern std::int16_t glyphIndex;         // 1..8
-extern bool markerShown;
+struct Settings {
+    std::int32_t top = 0;                // twips
+    std::int32_t left = 0;               // twips
+    std::int16_t sizeIndex = 0;          // 1..16
+    std::int16_t colorIndex = 0;         // 1..7
+    std::int16_t translucencyIndex = 0;  // 0..10
+    std::int16_t glyphIndex = 0;         // 1..8
+    bool shown = false;
+};
 
-// Fills the record from settingsPath (defaults for what is missing). An index
+// The settings in the file at `path`, defaults for what is missing. An index
 // out of the 16-bit range raises the overflow error to the caller.
-void LoadSettings();
+Settings LoadSettings(const std::wstring& path);
 
-// Writes the whole record to settingsPath; failures are ignored key by key.
-void SaveSettings();
+// Writes every field to the file; failures are ignored key by key.
+void SaveSettings(const Settings& settings, const std::wstring& path);

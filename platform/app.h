@@ -3,8 +3,9 @@
 // around its windows.
 #include <string>
 
-// The program begins here (defined by the program, called by the platform).
-void Main();
+// The program begins here (defined by the program, called by the platform);
+// it answers the process exit code.
+int Main();
 
 namespace platform::app {
 
@@ -33,7 +34,8 @@ bool FileExists(const std::wstring& path);
 // Creates the file empty, truncating an existing one. False on any failure.
 bool CreateEmptyFile(const std::wstring& path);
 
-// Ends the program at once: no unload handling runs, nothing is saved.
-void EndNow();
+// Dispatches messages until the last form has been unloaded; answers the
+// exit code that ended the loop.
+int RunMessageLoop();
 
 }  // namespace platform::app

@@ -1,9 +1,9 @@
 // The four appearance commands of the popup menu's value submenus. Each moves
 // the check mark, records the index in the settings record, applies the
 // choice and reshapes the window.
+#include <array>
 #include <string>
 
-#include "app/settings.h"
 #include "pointer/marker_window.h"
 #include "pointer/translucency.h"
 
@@ -20,38 +20,41 @@ platform::MenuItem& MoveCheckMark(const platform::MenuArray& array, std::int16_t
 
 float PointsOf(const platform::MenuItem& item) { return static_cast<float>(std::stoi(item.caption)); }
 
+// The colour menu's colours, 0x00BBGGRR: colour index n is entry n - 1.
+constexpr std::array<std::uint32_t, 7> kColors = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x008000, 0x0000FF, 0x00FFFF};
+
 constexpr std::int16_t kRing = 2;
 constexpr std::int16_t kDoubleRing = 3;
 
 }  // namespace
 
 void MarkerWindow::ChooseGlyph(std::int16_t& index) {
-    if (index > menu.glyphs.Count()) index = 1;
-    const platform::MenuItem& item = MoveCheckMark(menu.glyphs, index);
-    glyphIndex = index;
-    glyphText = item.caption;
+    if (index > menu_.glyphs.Count()) index = 1;
+    const platform::MenuItem& item = MoveCheckMark(menu_.glyphs, index);
+    settings_.glyphIndex = index;
+    glyphText_ = item.caption;
     // Rings leave the real cursor visible in their centre; filled glyphs take
     // its place while they are shown.
     if (index == kRing || index == kDoubleRing) {
         Cursor().Show();
-    } else if (markerShown) {
+    } else if (settings_.shown) {
         Cursor().Hide();
     }
     Reshape();
 }
 
 void MarkerWindow::ChooseSize(std::int16_t& index) {
-    const platform::MenuItem& item = MoveCheckMark(menu.sizes, index);
-    sizeIndex = index;
+    const platform::MenuItem& item = MoveCheckMark(menu_.sizes, index);
+    settings_.sizeIndex = index;
     SetFontSize(PointsOf(item));
-    glyphLabel.SetFontSize(PointsOf(item));
+    glyphLabel_.SetFontSize(PointsOf(item));
     Reshape();
 }
 
 void MarkerWindow::ChooseColor(std::int16_t& index) {
-    MoveCheckMark(menu.colors, index);
-    colorIndex = index;
-    const auto color = static_cast<std::uint32_t>(kColorTable[static_cast<std::size_t>(index - 1)]);
+    MoveCheckMark(menu_.colors, index);
+    settings_.colorIndex = index;
+    const std::uint32_t color = kColors.at(static_cast<std::size_t>(index - 1));
     SetBackColor(color);
     SetFillColor(color);
     SetForeColor(color);
@@ -59,8 +62,8 @@ void MarkerWindow::ChooseColor(std::int16_t& index) {
 }
 
 void MarkerWindow::ChooseTranslucency(std::int16_t& index) {
-    MoveCheckMark(menu.translucencies, index);
+    MoveCheckMark(menu_.translucencies, index);
     SetTranslucency(Handle(), index);
-    translucencyIndex = index;
+    settings_.translucencyIndex = index;
     Reshape();
 }

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "app/settings.h"
 #include "platform/win.h"
 
 namespace {
@@ -32,17 +31,12 @@ platform::FormDesign MarkerDesign() {
 
 }  // namespace
 
-std::array<std::int32_t, 7> kColorTable{};
-
-MarkerWindow markerWindow;
-
-MarkerWindow::MarkerWindow() : Form(MarkerDesign()), glyphLabel(kGlyphFont) {
+MarkerWindow::MarkerWindow(Settings& settings, std::wstring settingsPath)
+    : Form(MarkerDesign()), settings_(settings), settingsPath_(std::move(settingsPath)), glyphLabel_(kGlyphFont) {
     BindMenuCommands();
-    AddTimer(10, [this] { OnTick(); });  // the 10 ms timer
-    AddPictureBox(trayOwner);
-    trayOwner.MouseMove = [this](std::int16_t button, std::int16_t shift, float x, float y) {
-        OnTrayCallback(button, shift, x, y);
-    };
+    AddTimer(10, [this] { OnTick(); });
+    AddPictureBox(trayOwner_);
+    trayOwner_.MouseMove = [this](std::int16_t, std::int16_t, float x, float) { OnTrayCallback(x); };
 }
 
 // Topmost without moving, sizing or activating it.
@@ -60,12 +54,12 @@ void MarkerWindow::BindMenuCommands() {
             };
         }
     };
-    bind(menu.glyphs, &MarkerWindow::ChooseGlyph);
-    bind(menu.sizes, &MarkerWindow::ChooseSize);
-    bind(menu.colors, &MarkerWindow::ChooseColor);
-    bind(menu.translucencies, &MarkerWindow::ChooseTranslucency);
-    menu.showHide->click = [this] { ToggleShown(); };
-    menu.quit->click = [this] { Quit(); };
+    bind(menu_.glyphs, &MarkerWindow::ChooseGlyph);
+    bind(menu_.sizes, &MarkerWindow::ChooseSize);
+    bind(menu_.colors, &MarkerWindow::ChooseColor);
+    bind(menu_.translucencies, &MarkerWindow::ChooseTranslucency);
+    menu_.showHide->click = [this] { ToggleShown(); };
+    menu_.quit->click = [this] { Quit(); };
 }
 
 CursorProbe& MarkerWindow::Cursor() {
@@ -74,22 +68,21 @@ CursorProbe& MarkerWindow::Cursor() {
 }
 
 void MarkerWindow::OnLoad() {
-    menuOpen = false;
-    reshapeHeld = true;
-    kColorTable = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x008000, 0x0000FF, 0x00FFFF};
-    SetTop(static_cast<float>(storedTop));
-    SetLeft(static_cast<float>(storedLeft));
-    // The record's own fields: a correction a command makes stays in the record.
-    ChooseGlyph(glyphIndex);
-    ChooseColor(colorIndex);
-    ChooseSize(sizeIndex);
-    ChooseTranslucency(translucencyIndex);
+    menuOpen_ = false;
+    reshapeHeld_ = true;
+    SetTop(static_cast<float>(settings_.top));
+    SetLeft(static_cast<float>(settings_.left));
+    // The settings' own fields: a correction a command makes is what gets saved.
+    ChooseGlyph(settings_.glyphIndex);
+    ChooseColor(settings_.colorIndex);
+    ChooseSize(settings_.sizeIndex);
+    ChooseTranslucency(settings_.translucencyIndex);
     const std::shared_ptr<TrayIcon> tray = Tray();
     tray->SetTip(L"Trailglint");
-    tray->SetOwner(trayOwner.Handle());
+    tray->SetOwner(trayOwner_.Handle());
     tray->SetIcon(Icon());
     tray->Add();
-    reshapeHeld = false;
+    reshapeHeld_ = false;
     CentreOnCursor();
     Reshape();
     MakeTopmost();
@@ -101,9 +94,9 @@ void MarkerWindow::OnQueryUnload(std::int16_t&, std::int16_t) {
 }
 
 void MarkerWindow::OnUnload(std::int16_t&) {
-    storedTop = static_cast<std::int32_t>(std::nearbyint(Top()));
-    storedLeft = static_cast<std::int32_t>(std::nearbyint(Left()));
-    SaveSettings();
+    settings_.top = static_cast<std::int32_t>(std::nearbyint(Top()));
+    settings_.left = static_cast<std::int32_t>(std::nearbyint(Left()));
+    SaveSettings(settings_, settingsPath_);
     Cursor().Show();
     cursor_.reset();
 }

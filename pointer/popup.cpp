@@ -1,5 +1,4 @@
 // The popup menu and the mouse over the marker.
-#include "app/settings.h"
 #include "pointer/marker_window.h"
 
 namespace {
@@ -9,12 +8,12 @@ constexpr std::int16_t kRightButton = 2;
 }  // namespace
 
 void MarkerWindow::OpenMenu() {
-    menuOpen = true;
+    menuOpen_ = true;
     Cursor().Show();
-    PopupMenu(menu.root);
-    menuOpen = false;
-    // The quit command sets reshapeHeld: the window is being unloaded.
-    if (!reshapeHeld) ChooseGlyph(glyphIndex);
+    PopupMenu(menu_.root);
+    menuOpen_ = false;
+    // The quit command sets reshapeHeld_: the window is being unloaded.
+    if (!reshapeHeld_) ChooseGlyph(settings_.glyphIndex);
 }
 
 void MarkerWindow::OnMouseMove(std::int16_t, std::int16_t, float, float) { CentreOnCursor(); }
@@ -24,7 +23,7 @@ void MarkerWindow::OnMouseUp(std::int16_t button, std::int16_t, float, float) {
         OpenMenu();
         return;
     }
-    markerShown = false;
+    settings_.shown = false;
     Cursor().Show();
     SetVisible(false);
 }

@@ -1,6 +1,5 @@
 // Keeping the marker centred on the cursor, and the two hot keys, polled on
 // the 10 ms tick.
-#include "app/settings.h"
 #include "platform/screen.h"
 #include "platform/win.h"
 #include "pointer/marker_window.h"
@@ -15,7 +14,7 @@ bool KeyDown(int virtualKey) { return win::GetKeyState(virtualKey) < 0; }
 }  // namespace
 
 void MarkerWindow::CentreOnCursor() {
-    if (menuOpen) return;
+    if (menuOpen_) return;
     CursorProbe& mouse = Cursor();
     // Left first, then top, each from its own reading of the cursor; the
     // window then moves once, and not at all when it is already there.
@@ -27,13 +26,13 @@ void MarkerWindow::CentreOnCursor() {
 }
 
 void MarkerWindow::OnTick() {
-    if (menuOpen) return;
+    if (menuOpen_) return;
     CentreOnCursor();
-    if (markerShown) {
+    if (settings_.shown) {
         if (KeyDown(VK_F9)) OpenMenu();
     } else if (KeyDown(VK_F12)) {
-        markerShown = !markerShown;
+        settings_.shown = !settings_.shown;
         MakeTopmost();
-        SetVisible(markerShown);
+        SetVisible(settings_.shown);
     }
 }

@@ -12,6 +12,8 @@ constexpr std::uint32_t WM_GETTEXT = 0x000D;
 constexpr std::uint32_t WM_GETTEXTLENGTH = 0x000E;
 constexpr std::uint32_t WM_NCLBUTTONDOWN = 0x00A1;
 constexpr std::uintptr_t HTCAPTION = 2;
+// Far more text than any window shows.
+constexpr std::intptr_t kLongestText = 16 * 1024 * 1024;
 
 win::Point CursorPosition() {
     win::Point p;
@@ -67,12 +69,18 @@ std::wstring CursorProbe::CaptionUnder() const { return Read255(win::GetWindowTe
 std::wstring CursorProbe::TextUnder() const {
     win::Handle window = WindowUnderCursor();
     if (!window) return {};
+    // The length is whatever a foreign window answers: an absurd one gets no
+    // buffer, and a failed allocation is empty text, never an error.
     const std::intptr_t length = win::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    if (length < 0) return {};
-    std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
-    win::SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<std::intptr_t>(buffer.data()));
-    // The whole buffer: the text, its NUL and any NULs after a short copy.
-    return platform::FromAnsi(buffer);
+    if (length < 0 || length > kLongestText) return {};
+    try {
+        std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
+        win::SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<std::intptr_t>(buffer.data()));
+        // The whole buffer: the text, its NUL and any NULs after a short copy.
+        return platform::FromAnsi(buffer);
+    } catch (...) {
+        return {};
+    }
 }
 
 std::intptr_t CursorProbe::DragWindow(void* window) {

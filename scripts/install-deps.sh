@@ -10,6 +10,7 @@ packages=(
   wine wine64
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
   python3 procps e2fsprogs clang-format
+  locales libx11-6 libxfixes3
 )
 
 missing=()
@@ -22,4 +23,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The Japanese locale: Wine takes the ANSI code page (932) from it.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi

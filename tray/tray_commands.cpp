@@ -1,7 +1,6 @@
 // The tray icon's callbacks and the popup menu's show/hide and quit commands.
 #include <cmath>
 
-#include "app/settings.h"
 #include "platform/screen.h"
 #include "pointer/marker_window.h"
 
@@ -10,7 +9,7 @@ std::shared_ptr<TrayIcon> MarkerWindow::Tray() {
     return trayIcon_;
 }
 
-void MarkerWindow::OnTrayCallback(std::int16_t, std::int16_t, float x, float) {
+void MarkerWindow::OnTrayCallback(float x) {
     // Held until this returns, even if the quit command unloads the window.
     const std::shared_ptr<TrayIcon> tray = Tray();
     const auto code = static_cast<std::int32_t>(std::nearbyint(x)) /
@@ -22,18 +21,18 @@ void MarkerWindow::OnTrayCallback(std::int16_t, std::int16_t, float x, float) {
         OpenMenu();
     } else if (tray->LeftButtonUp()) {
         MakeTopmost();
-        markerShown = !markerShown;
-        SetVisible(markerShown);
+        settings_.shown = !settings_.shown;
+        SetVisible(settings_.shown);
     }
 }
 
 void MarkerWindow::ToggleShown() {
-    markerShown = !markerShown;
-    SetVisible(markerShown);
+    settings_.shown = !settings_.shown;
+    SetVisible(settings_.shown);
 }
 
 void MarkerWindow::Quit() {
-    reshapeHeld = true;
+    reshapeHeld_ = true;
     Unload(platform::UnloadMode::FormCode);
 }
 

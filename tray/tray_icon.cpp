@@ -39,19 +39,21 @@ void TrayIcon::SetTip(const std::wstring& text) {
 }
 
 win::NotifyIconDataV1 TrayIcon::Record() const {
+    // Every byte the shell reads is set, padding included.
     win::NotifyIconDataV1 data;
+    std::memset(static_cast<void*>(&data), 0, sizeof data);
     data.cbSize = sizeof data;
     data.hWnd = owner_;
     data.uID = kIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | (hasTip_ ? NIF_TIP : 0);
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon_;
-    // The text, one NUL, then spaces to the end; cut so the NUL always fits.
-    const std::string tip = platform::ToAnsi(tip_);
-    const std::size_t n = std::min(tip.size(), sizeof data.szTip - 1);
+    // The text, one NUL, then spaces to the end; cut so that the NUL always
+    // fits and no double-byte character is split.
+    const std::string tip = platform::AnsiPrefix(tip_, sizeof data.szTip - 1);
     std::memset(data.szTip, ' ', sizeof data.szTip);
-    std::memcpy(data.szTip, tip.data(), n);
-    data.szTip[n] = '\0';
+    std::memcpy(data.szTip, tip.data(), tip.size());
+    data.szTip[tip.size()] = '\0';
     return data;
 }
 

@@ -6,9 +6,10 @@
 #include "platform/error.h"
 #include "platform/screen.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/windows_headers.h"
 
-namespace platform::app {
+namespace platform::win32 {
 namespace {
 
 std::wstring SystemMessage(DWORD code) {
@@ -22,12 +23,18 @@ std::wstring SystemMessage(DWORD code) {
     return message;
 }
 
+}  // namespace
+
 [[noreturn]] void RaiseLastError() {
     const DWORD code = ::GetLastError();
     throw RaisedError(static_cast<std::int32_t>(code), SystemMessage(code));
 }
 
-}  // namespace
+}  // namespace platform::win32
+
+namespace platform::app {
+
+using win32::RaiseLastError;
 
 bool AnotherInstanceRuns() {
     // Held until the process ends, so a later start sees this one. The name
@@ -93,7 +100,14 @@ bool CreateEmptyFile(const std::wstring& path) {
     return static_cast<bool>(file);
 }
 
-void EndNow() { ::ExitProcess(1); }
+int RunMessageLoop() {
+    MSG msg{};
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
 
 }  // namespace platform::app
 

@@ -10,6 +10,7 @@
 #include "platform/screen.h"
 #include "platform/win32/font_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/windows_headers.h"
 
 namespace platform {
@@ -17,9 +18,8 @@ namespace {
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
 
-// Timer ids of the form's own timers. Far from the small ids that the
-// system's menu code uses on a menu's owner window: Wine kills its submenu
-// timer by id on the owner, which took a timer numbered 1 with it.
+// Timer ids of the form's own timers, clear of the small ids other code
+// on a window tends to use.
 constexpr UINT_PTR kFirstTimerId = 0x7A10;
 
 HICON LoadIconSized(int resource, int size) {
@@ -144,6 +144,7 @@ public:
         const DWORD exStyle = design.noTaskbarButton ? WS_EX_TOOLWINDOW : 0;
         window_.reset(::CreateWindowExW(exStyle, design.windowClass.c_str(), design.caption.c_str(), WS_POPUP, 0, 0, 0,
                                         0, nullptr, nullptr, Instance(), this));
+        if (!window_) win32::RaiseLastError();
         owner_ = &owner;
         icon_ = LoadIconSized(design.iconResource, ::GetSystemMetrics(SM_CXSMICON));
         dc_ = ::GetDC(window_.get());  // the class's own: valid for the window's life
@@ -232,7 +233,11 @@ public:
         const UINT chosen = static_cast<UINT>(::TrackPopupMenuEx(
             popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, host, nullptr));
         ::PostMessageW(host, WM_NULL, 0, 0);
-        if (previous && previous != host && ::IsWindow(previous)) ::SetForegroundWindow(previous);
+        // Only while the menu's owner still has it: a click into another
+        // application that closed the menu leaves that application in front.
+        if (previous && previous != host && ::IsWindow(previous) && ::GetForegroundWindow() == host) {
+            ::SetForegroundWindow(previous);
+        }
         return (chosen >= 1 && chosen <= commands.size()) ? commands[chosen - 1] : nullptr;
     }
 

@@ -7,24 +7,6 @@
 #include "platform/win32/windows_headers.h"
 
 namespace win {
-namespace {
-
-// The longest ANSI prefix of `text` that fits in `limit` bytes without
-// splitting a double-byte character.
-std::string AnsiPrefix(const std::wstring& text, std::size_t limit) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::size_t n = (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size()) ? 2 : 1;
-        std::string piece = platform::ToAnsi(std::wstring_view(text).substr(i, n));
-        if (out.size() + piece.size() > limit) break;
-        out += piece;
-        i += n - 1;
-    }
-    return out;
-}
-
-}  // namespace
-
 std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                        const std::string& defaultValue, char* buffer, std::uint32_t size,
                                        const std::wstring& path) {
@@ -35,7 +17,7 @@ std::uint32_t GetPrivateProfileStringA(const std::string& section, const std::st
     const std::wstring wideDefault = platform::FromAnsi(defaultValue);
     const DWORD chars = ::GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideDefault.c_str(),
                                                    wide.data(), size, path.c_str());
-    const std::string value = AnsiPrefix(std::wstring(wide.data(), chars), size - 1);
+    const std::string value = platform::AnsiPrefix(std::wstring(wide.data(), chars), size - 1);
     std::memcpy(buffer, value.data(), value.size());
     buffer[value.size()] = '\0';
     return static_cast<std::uint32_t>(value.size());

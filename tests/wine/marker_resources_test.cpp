@@ -1,33 +1,33 @@
-// The marker window on real Windows services: appearance commands must not
-// leave GDI objects behind.
+// The marker window on real Windows services: a failed window creation is an
+// error, and appearance commands leave no GDI object behind.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
+#include "platform/error.h"
 #include "pointer/marker_window.h"
-#include "tests/support/loaded_marker.h"
 #include "tests/wine/gdi_objects.h"
 
 namespace {
 
-void ApplyCommand(int n) {
+void ApplyCommand(MarkerWindow& marker, int n) {
     std::int16_t index = 0;
     switch (n % 4) {
         case 0:
             index = static_cast<std::int16_t>(1 + n % 8);
-            markerWindow.ChooseGlyph(index);
+            marker.ChooseGlyph(index);
             break;
         case 1:
             index = static_cast<std::int16_t>(1 + n % 16);
-            markerWindow.ChooseSize(index);
+            marker.ChooseSize(index);
             break;
         case 2:
             index = static_cast<std::int16_t>(1 + n % 7);
-            markerWindow.ChooseColor(index);
+            marker.ChooseColor(index);
             break;
         default:
             index = static_cast<std::int16_t>(n % 11);
-            markerWindow.ChooseTranslucency(index);
+            marker.ChooseTranslucency(index);
             break;
     }
 }
@@ -43,14 +43,30 @@ TEST(MarkerResources, AThousandAppearanceCommandsLeaveNoGdiObjectBehind) {
     ::DeleteObject(probe);
     ASSERT_EQ(gdi_objects::Count(), before);
 
-    ASSERT_TRUE(LoadShownMarker(5));
-
-    ApplyCommand(0);
+    Settings settings{0, 0, 16, 6, 5, 5, true};
+    MarkerWindow marker(settings, L"");
+    marker.Load();
+    ASSERT_TRUE(marker.IsLoaded());
+    ApplyCommand(marker, 0);
     const int afterFirst = gdi_objects::Count();
-    for (int n = 1; n < 1000; ++n) ApplyCommand(n);
+    for (int n = 1; n < 1000; ++n) ApplyCommand(marker, n);
     const int afterThousand = gdi_objects::Count();
     std::printf("GDI objects after the first command: %d, after 1000: %d\n", afterFirst, afterThousand);
     EXPECT_EQ(afterThousand, afterFirst);
+}
 
-    markerWindow.Discard();
+TEST(MarkerResources, AWindowThatCannotBeCreatedFailsTheLoad) {
+    // A computer-based-training hook that refuses every new window.
+    HHOOK refuse = ::SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM w, LPARAM l) -> LRESULT {
+            return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, w, l);
+        },
+        nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(refuse, nullptr);
+    Settings settings{0, 0, 16, 6, 5, 5, true};
+    MarkerWindow marker(settings, L"");
+    EXPECT_THROW(marker.Load(), platform::RaisedError);
+    ::UnhookWindowsHookEx(refuse);
+    EXPECT_FALSE(marker.IsLoaded());
 }
