@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test: native unit tests on the simulated desktop (ASan + UBSan),
 # then, for the 64-bit and the 32-bit Windows build each, the integration
-# tests under Wine and the end-to-end tests of the real Trailglint.exe under
-# Wine on a virtual display.
+# tests under Wine, the end-to-end tests of the real Trailglint.exe under Wine
+# on a virtual display and the checks of the executable a release ships (the
+# 64-bit one also built a second time elsewhere, to the same bytes).
 # Installs what it needs first. Exit code 0 only when everything passed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
