@@ -7,11 +7,16 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine64 wine32:i386
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
-  python3 procps e2fsprogs clang-format
+  python3 procps e2fsprogs clang-format file
   locales libx11-6 libxfixes3
 )
+
+# The 32-bit build runs under 32-bit Wine (wine32:i386), from the i386 archive:
+# the architecture must be known before apt-get update.
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test: native unit tests on the simulated desktop (ASan + UBSan),
-# then the Windows build's integration tests under Wine and the end-to-end
-# tests of the real Trailglint.exe under Wine on a virtual display.
+# then, for the 64-bit and the 32-bit Windows build each, the integration
+# tests under Wine, the end-to-end tests of the real Trailglint.exe under Wine
+# on a virtual display and the checks of the executable a release ships (the
+# 64-bit one also built a second time elsewhere, to the same bytes).
 # Installs what it needs first. Exit code 0 only when everything passed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -22,15 +24,17 @@ step format bash scripts/check-format.sh
 step native-build bash -c 'cmake --preset native >/dev/null && cmake --build --preset native'
 step native-tests ctest --preset native
 step mingw-build bash -c 'cmake --preset mingw >/dev/null && cmake --build --preset mingw'
+step mingw-x86-build bash -c 'cmake --preset mingw-x86 >/dev/null && cmake --build --preset mingw-x86'
 # The Wine tests make real windows: they get a virtual display of their own
 # (the end-to-end tests start another one for themselves).
 source scripts/xvfb.sh
 tg_start_xvfb || failed=1
 step wine-and-e2e-tests ctest --preset mingw
+step x86-wine-and-e2e-tests ctest --preset mingw-x86
 
 # One closing line over all layers.
 passed=0; broken=0
-for log in "$logs/native-tests.log" "$logs/wine-and-e2e-tests.log"; do
+for log in "$logs/native-tests.log" "$logs/wine-and-e2e-tests.log" "$logs/x86-wine-and-e2e-tests.log"; do
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$line" ]; then broken=$((broken + 1)); failed=1; continue; fi
   total=${line##* out of }

@@ -79,6 +79,7 @@ namespace win {
 
 // The toolkit's record has the layout of the first-version NOTIFYICONDATAA.
 static_assert(sizeof(NotifyIconDataV1) == NOTIFYICONDATAA_V1_SIZE);
+static_assert(sizeof(NotifyIconDataV1) == (sizeof(void*) == 8 ? 104 : 88));
 static_assert(offsetof(NotifyIconDataV1, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
 static_assert(offsetof(NotifyIconDataV1, uID) == offsetof(NOTIFYICONDATAA, uID));
 static_assert(offsetof(NotifyIconDataV1, uFlags) == offsetof(NOTIFYICONDATAA, uFlags));

@@ -22,9 +22,24 @@ struct HandleEntry {
 };
 static_assert(sizeof(HandleEntry) == 24);
 
+// The table hangs off the 64-bit process block (GdiSharedHandleTable) with
+// entries of the layout above. A 32-bit process on a 64-bit system (Windows,
+// or Wine's 64-bit prefix) reaches that block through its 64-bit TEB, which
+// the 32-bit TEB's WowTebOffset locates; a 32-bit system has no such TEB.
+inline const HandleEntry* Table() {
+    const auto* block = reinterpret_cast<const unsigned char*>(NtCurrentTeb());
+#ifndef _WIN64
+    const LONG toTeb64 = *reinterpret_cast<const LONG*>(block + 0xFDC);
+    if (toTeb64 == 0) return nullptr;
+    block += toTeb64;
+#endif
+    const auto peb = *reinterpret_cast<const std::uint64_t*>(block + 0x60);
+    const auto table = *reinterpret_cast<const std::uint64_t*>(static_cast<std::uintptr_t>(peb) + 0xF8);
+    return reinterpret_cast<const HandleEntry*>(static_cast<std::uintptr_t>(table));
+}
+
 inline int Count() {
-    const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-    const auto* table = *reinterpret_cast<const HandleEntry* const*>(peb + 0xF8);  // GdiSharedHandleTable
+    const HandleEntry* table = Table();
     if (!table) return -1;
     MEMORY_BASIC_INFORMATION mapped{};
     ::VirtualQuery(table, &mapped, sizeof mapped);
