@@ -1,7 +1,7 @@
 #pragma once
 // A top-level window with geometry in twips and the load/unload life cycle of
-// the program's forms. The backend (real or simulated) owns the actual window
-// and turns its messages into the calls below.
+// the program's forms. The backend owns the actual window and turns its
+// messages into the calls below.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
-// The Windows calls the program makes by name. Declarations only: the real
-// backend (win32/) forwards them to Windows, the simulated one (sim/) answers
-// them from its own desktop. Nothing here includes <windows.h>.
+// The Windows calls the program makes by name. Declarations only: win32/
+// forwards them to Windows, and native tests answer the few their pieces
+// make with a fake. Nothing here includes <windows.h>.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every test: native unit tests on the simulated desktop (ASan + UBSan),
+# Runs every test: native unit tests (ASan + UBSan),
 # then, for the 64-bit and the 32-bit Windows build each, the integration
 # tests under Wine, the end-to-end tests of the real Trailglint.exe under Wine
 # on a virtual display and the checks of the executable a release ships (the

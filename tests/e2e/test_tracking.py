@@ -1,106 +1,87 @@
 """The real marker following the cursor and answering keys and clicks, driven
-with real X input while the user's own application has the keyboard focus."""
+with real X input while the user's own application holds the keyboard focus."""
 import time
 import unittest
 
-from harness import DesktopTest, Program, ini_entries, settings, wait_for
-
+from harness import DesktopTest, Program, settings, wait_for
 
 
 class Tracking(DesktopTest):
     def setUp(self):
         self.desktop.move(20, 20)  # Wine learns where the pointer is when it moves
-        self.app_log = self.desktop.start_app()
+        self.clicks = self.desktop.start_app()
 
-    def app_clicks(self):
-        return [line for line in self.app_log.read_text().splitlines() if line.startswith("click")]
-
-    def start(self, **kw):
-        program = Program(self.desktop, "tracking", ini=settings(**kw))
-        process = program.start()
-        program.wait_for_marker()
-        return program, process
+    def start(self, **look):
+        self.program = Program(self.desktop, ini=settings(**look))
+        return self.program.start()
 
     def assertCentredAt(self, x, y):
+        # To the nearest pixel, a half to the even one: the star is 97 x 103.
         def centred():
             _, left, top, w, h = self.desktop.marker()
-            return abs(left + w / 2 - x) <= 1 and abs(top + h / 2 - y) <= 1
+            return (left, top) == (round(x - w / 2), round(y - h / 2))
         wait_for(f"the marker centred at {x},{y}", centred, timeout=5, interval=0.02)
 
-    def visible(self):
+    def shown(self):
         return self.desktop.marker()[0] == 1
 
     def test_the_marker_follows_the_cursor_into_every_corner(self):
-        self.start()
-        for x, y in [(400, 300), (0, 0), (1023, 0), (0, 767), (1023, 767), (612, 211)]:
+        self.start(glyph=5)
+        for x, y in [(400, 300), (401, 301), (0, 0), (1023, 0), (0, 767), (1023, 767), (612, 211)]:
             self.desktop.move(x, y)
             self.assertCentredAt(x, y)
 
-    def test_f12_shows_a_hidden_marker_and_the_other_key_does_nothing(self):
-        program, _ = self.start(glyph=5, shown=False)
-        self.desktop.move(300, 300)
-        self.desktop.key("F9")
-        time.sleep(0.3)
-        self.assertFalse(self.desktop.menu_open(), "F9 while hidden")
-        self.assertFalse(self.visible())
-
-        self.desktop.key("F12")
-        wait_for("the marker shown", self.visible, timeout=5)
-        self.assertCentredAt(300, 300)
-        self.desktop.key("F12")
-        time.sleep(0.3)
-        self.assertTrue(self.visible(), "F12 while shown")
-        self.assertFalse(self.desktop.menu_open())
-
-    def test_a_left_click_hides_a_filled_marker_and_f12_brings_it_back(self):
+    def test_a_left_click_hides_a_filled_marker_and_f12_alone_brings_it_back(self):
         self.start(glyph=1)
         self.desktop.move(500, 400)
         self.assertCentredAt(500, 400)
-        self.desktop.click(500, 400, 1)
-        wait_for("the marker hidden", lambda: not self.visible(), timeout=5)
+        self.desktop.click(500, 400)
+        wait_for("the marker hidden", lambda: not self.shown(), timeout=5)
+        self.assertEqual(self.desktop.foreground(), "Presentation", "the focus stays where it was")
+        self.assertTrue(self.desktop.cursor_shown(), "the real cursor is back")
+        self.assertEqual(self.clicks.read_text(), "", "the click was the marker's")
+        self.desktop.key("F9")
+        time.sleep(0.3)
+        self.assertFalse(self.desktop.menus() or self.shown(), "F9 while hidden")
+        self.desktop.move(301, 300)
         self.desktop.key("F12")
-        wait_for("the marker shown again", self.visible, timeout=5)
+        wait_for("the marker shown", self.shown, timeout=5)
+        self.assertCentredAt(301, 300)
+        self.desktop.key("F12")
+        time.sleep(0.3)
+        self.assertTrue(self.shown() and not self.desktop.menus(), "F12 while shown")
 
     def test_the_menu_opens_from_a_right_click_and_from_f9_and_chooses_a_glyph(self):
-        # (A menu command used to leave the marker frozen and hidden under Wine:
-        # the star must be shown and follow the cursor afterwards.)
-        program, process = self.start(glyph=1)
+        process = self.start(glyph=1)
         self.desktop.move(400, 300)
-        self.assertCentredAt(400, 300)
         self.desktop.click(400, 300, 3)
-        self.desktop.wait_for_menu()
+        wait_for("the popup menu", self.desktop.menus, timeout=5)
         before = self.desktop.marker()
-        self.desktop.move(700, 600)  # the marker stays put under an open menu
+        self.desktop.move(700, 600)
         time.sleep(0.3)
-        self.assertEqual(self.desktop.marker(), before)
-        self.desktop.click(700, 600, 1)  # a click elsewhere dismisses the menu
-        wait_for("the menu closed", lambda: not self.desktop.menu_open(), timeout=5)
-        self.assertCentredAt(700, 600)
+        self.assertEqual(self.desktop.marker(), before, "the marker stays put under an open menu")
+        self.desktop.click(700, 600)  # a click elsewhere closes the menu
+        wait_for("the menu closed", lambda: not self.desktop.menus(), timeout=5)
+        self.assertEqual(self.desktop.foreground(), "Presentation")
 
         self.desktop.key("F9")
-        self.desktop.wait_for_menu()
-        # The glyph submenu, then its fifth item, the star. (Under Wine the
-        # keyboard stays with the application in front: the marker is never
-        # activated, so the menu is worked with the mouse.)
-        self.desktop.choose(2, 4)
-        wait_for("the menu closed", lambda: not self.desktop.menu_open(), timeout=5)
-        wait_for("the star", lambda: self.desktop.marker_region("★", 72)["equal"], timeout=5)
-        self.desktop.move(300, 200)
-        self.assertCentredAt(300, 200)
-        self.assertTrue(self.visible())
-
-        program.close()
-        process.wait(timeout=20)
-        self.assertIn(("Window Design", "Pointer Type", "5"), ini_entries(program.ini_bytes()))
+        self.desktop.choose(2, 4)  # タイプ, ★
+        wait_for("the star", lambda: self.desktop.region("★", 72)["equal"], timeout=5)
+        self.desktop.move(301, 201)
+        self.assertCentredAt(301, 201)
+        self.assertTrue(self.shown())
+        self.assertEqual(self.desktop.foreground(), "Presentation", "the focus is given back")
+        self.assertEqual(self.program.quit(process), 0)
+        self.assertEqual(self.program.saved()["Pointer Type"], "5")
 
     def test_a_click_in_a_rings_centre_reaches_the_window_underneath(self):
         self.start(glyph=2)
         self.desktop.move(512, 384)
         self.assertCentredAt(512, 384)
-        self.assertFalse(self.desktop.marker_region("○", 72)["centre_inside"])
-        self.desktop.click(512, 384, 1)
-        wait_for("the click in the application", lambda: "click 512 384" in self.app_clicks(), timeout=5)
-        self.assertTrue(self.visible(), "the centre click did not reach the marker")
+        self.desktop.click(512, 384)
+        wait_for("the click in the application", lambda: "click 512 384" in self.clicks.read_text(), timeout=5)
+        self.assertTrue(self.shown())
+
 
 if __name__ == "__main__":
     unittest.main()

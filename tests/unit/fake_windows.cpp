@@ -18,23 +18,13 @@ FakeWindows& Fake() {
 
 namespace {
 
-std::string Convert(const char* to, const char* from, const char* bytes, std::size_t size) {
+std::string Convert(const char* to, const char* from, const void* bytes, std::size_t size) {
     iconv_t cd = iconv_open(to, from);
     std::string out(size * 4 + 4, '\0');
-    char* in = const_cast<char*>(bytes);
+    char* in = static_cast<char*>(const_cast<void*>(bytes));
     char* at = out.data();
-    std::size_t left = size, room = out.size();
-    while (left > 0 && iconv(cd, &in, &left, &at, &room) == static_cast<std::size_t>(-1)) {
-        // No form in the code page: one substitute character, as Windows does.
-        const std::size_t unit = std::strcmp(from, "WCHAR_T") == 0 ? sizeof(wchar_t) : 1;
-        in += unit, left -= unit;
-        if (std::strcmp(to, "WCHAR_T") == 0) {
-            const wchar_t q = L'?';
-            std::memcpy(at, &q, sizeof q), at += sizeof q, room -= sizeof q;
-        } else {
-            *at++ = '?', --room;
-        }
-    }
+    std::size_t room = out.size();
+    iconv(cd, &in, &size, &at, &room);
     iconv_close(cd);
     out.resize(out.size() - room);
     return out;
@@ -42,18 +32,14 @@ std::string Convert(const char* to, const char* from, const char* bytes, std::si
 
 }  // namespace
 
-namespace platform {
-
-std::string ToAnsi(std::wstring_view text) {
-    return Convert("CP932", "WCHAR_T", reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+std::string platform::ToAnsi(std::wstring_view text) {
+    return Convert("CP932", "WCHAR_T", text.data(), text.size() * sizeof(wchar_t));
 }
 
-std::wstring FromAnsi(std::string_view bytes) {
+std::wstring platform::FromAnsi(std::string_view bytes) {
     const std::string wide = Convert("WCHAR_T", "CP932", bytes.data(), bytes.size());
-    return std::wstring(reinterpret_cast<const wchar_t*>(wide.data()), wide.size() / sizeof(wchar_t));
+    return {reinterpret_cast<const wchar_t*>(wide.data()), wide.size() / sizeof(wchar_t)};
 }
-
-}  // namespace platform
 
 namespace win {
 
@@ -71,28 +57,23 @@ bool HeapFree(Handle, std::uint32_t, void* block) {
     return Fake().blocks.erase(block) == 1;
 }
 int lstrlenA(const char* text) { return static_cast<int>(std::strlen(text)); }
-void RtlMoveMemory(void* destination, const void* source, std::size_t bytes) {
-    std::memmove(destination, source, bytes);
-}
+void RtlMoveMemory(void* to, const void* from, std::size_t bytes) { std::memmove(to, from, bytes); }
 
 bool GetCursorPos(Point& point) { return point = {}, true; }
 bool SetCursorPos(int, int) { return true; }
-int ShowCursor(bool show) { return Fake().cursorCount += show ? 1 : -1; }
+int ShowCursor(bool) { return 0; }
 Handle WindowFromPoint(Point) { return Fake().window ? &Fake().window : nullptr; }
 bool IsWindow(Handle window) { return window != nullptr; }
 int GetClassNameA(Handle, char*, int) { return 0; }
 int GetWindowTextA(Handle, char*, int) { return 0; }
 bool ReleaseCapture() { return true; }
-std::intptr_t SendMessageA(Handle, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-    const std::string& text = Fake().window->text;
+std::intptr_t SendMessageA(Handle, std::uint32_t message, std::uintptr_t size, std::intptr_t buffer) {
     if (message == 0x000E) return Fake().window->reportedLength;  // WM_GETTEXTLENGTH
-    if (message != 0x000D || wParam == 0) return 0;               // WM_GETTEXT
-    const std::size_t n = std::min<std::size_t>(text.size(), wParam - 1);
-    std::memcpy(reinterpret_cast<char*>(lParam), text.data(), n);
-    reinterpret_cast<char*>(lParam)[n] = '\0';
+    const std::string& text = Fake().window->text;                // WM_GETTEXT
+    const std::size_t n = std::min<std::size_t>(text.size(), size - 1);
+    std::memcpy(reinterpret_cast<char*>(buffer), text.c_str(), n + 1);
     return static_cast<std::intptr_t>(n);
 }
-
 bool Shell_NotifyIconA(std::uint32_t, const NotifyIconDataV1&) { return true; }
 
 }  // namespace win

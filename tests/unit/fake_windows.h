@@ -9,11 +9,10 @@
 struct FakeWindows {
     struct Window {
         std::string text;
-        std::intptr_t reportedLength = 0;
+        std::intptr_t reportedLength;
     };
     std::map<void*, std::size_t> blocks;  // live heap blocks and their sizes
     bool failAllocations = false;
-    int cursorCount = 0;
     std::optional<Window> window;  // the window under the cursor, if any
 };
 
