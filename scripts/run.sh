@@ -34,11 +34,11 @@ rm -f build/run/Trailglint.ini
 wine notepad >/dev/null 2>&1 &
 peek=build/mingw/tests/e2e/peek.exe
 for _ in $(seq 100); do
-  app=$(xdotool search --onlyvisible --name Notepad 2>/dev/null | head -n 1)
+  app=$(xdotool search --onlyvisible --name Notepad 2>/dev/null | head -n 1 || true)
   [ -n "$app" ] && break
   sleep 0.2
 done
-xdotool windowfocus --sync "$app"
+xdotool windowmove --sync "$app" 150 100 windowfocus --sync "$app"
 wine build/run/Trailglint.exe &
 program=$!
 marker_shown() { wine "$peek" find TrailglintMarker 2>/dev/null | grep -q '^[0-9]* 1 '; }
@@ -46,7 +46,7 @@ for _ in $(seq 100); do
   [ -n "$(wine "$peek" find TrailglintMarker 2>/dev/null)" ] && break
   sleep 0.2
 done
-xdotool mousemove 512 400
+xdotool mousemove 500 380
 # A first start keeps the marker hidden until F12.
 for _ in $(seq 10); do
   xdotool keydown F12 sleep 0.05 keyup F12
@@ -60,8 +60,8 @@ wait $program || true
 # The saved settings say whether the marker was shown when it was closed.
 if grep -q 'Disp Pointer=True' build/run/Trailglint.ini 2>/dev/null; then
   echo "No display: ran on a virtual one, pressed F12 over Notepad and took a screenshot:"
-  echo "  build/run/screenshot.png shows the marker (a red ● at 72 points) under the pointer in the"
-  echo "  middle of the screen, and the program's icon in Wine's own tray window at the top left."
+  echo "  build/run/screenshot.png shows the marker (a red ● at 72 points) under the pointer over"
+  echo "  Notepad, and the program's icon in Wine's own tray window at the top left."
 else
   echo "No display: ran on a virtual one, but the marker did not show after F12." >&2
   echo "  build/run/screenshot.png shows the screen as it was." >&2
