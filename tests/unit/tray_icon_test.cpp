@@ -1,4 +1,5 @@
-// The record the shell gets for the tray icon.
+// The record the shell gets for the tray icon; its tip is cut like every text
+// handed to a narrow call, without splitting a double-byte character.
 #include <gtest/gtest.h>
 
 #include <cstddef>
