@@ -148,14 +148,18 @@ class Desktop:
 
     def choose(self, *path):
         """Chooses from the open popup menu with the mouse: the index of an item
-        of the top menu (separators count), then of an item of its submenu."""
-        x, y, w, _ = wait_for("the popup menu", self.menus, timeout=5)[0]
+        of the top menu (separators count), then of an item of its submenu.
+        Rows are measured from the menus' heights: 3-pixel borders, 9-pixel
+        separators, the items share the rest."""
+        x, y, w, h = wait_for("the popup menu", self.menus, timeout=5)[0]
         rows = ["item", "separator", "item", "item", "item", "item", "separator", "item"]
-        top = y + 3 + sum(16 if kind == "item" else 9 for kind in rows[:path[0]])  # as Wine draws it at 96 dpi
-        self.click(x + w // 2, top + 8)
+        item = (h - 6 - 9 * rows.count("separator")) / rows.count("item")
+        top = y + 3 + sum(item if kind == "item" else 9 for kind in rows[:path[0]])
+        self.click(x + w // 2, int(top + item / 2))
         if len(path) > 1:
-            x, y, w, _ = wait_for("the submenu", lambda: self.menus()[1:], timeout=5)[0]
-            self.click(x + w // 2, y + 3 + 16 * path[1] + 8)
+            x, y, w, h = wait_for("the submenu", lambda: self.menus()[1:], timeout=5)[0]
+            item = (h - 6) / {2: 8, 3: 16, 4: 7, 5: 11}[path[0]]  # glyphs, sizes, colours, translucency
+            self.click(x + w // 2, int(y + 3 + item * (path[1] + 0.5)))
         wait_for("the menu closed", lambda: not self.menus(), timeout=5)
 
 

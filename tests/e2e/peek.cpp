@@ -88,18 +88,19 @@ int Region(HWND w, const wchar_t* glyph, int points) {
 
 FILE* appLog = nullptr;
 
+LRESULT CALLBACK AppProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN) {
+        std::fprintf(appLog, "click %d %d\n", static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        std::fflush(appLog);
+    }
+    if (message == WM_DESTROY) ::PostQuitMessage(0);
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
 int App(const wchar_t* logFile) {
     appLog = _wfopen(logFile, L"a");
     WNDCLASSW wc{};
-    wc.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_LBUTTONDOWN) {
-            std::fprintf(appLog, "click %d %d\n", static_cast<short>(LOWORD(lParam)),
-                         static_cast<short>(HIWORD(lParam)));
-            std::fflush(appLog);
-        }
-        if (message == WM_DESTROY) ::PostQuitMessage(0);
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    };
+    wc.lpfnWndProc = AppProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));

@@ -54,6 +54,7 @@ class Tracking(DesktopTest):
     def test_the_menu_opens_from_a_right_click_and_from_f9_and_chooses_a_glyph(self):
         process = self.start(glyph=1)
         self.desktop.move(400, 300)
+        self.assertCentredAt(400, 300)
         self.desktop.click(400, 300, 3)
         wait_for("the popup menu", self.desktop.menus, timeout=5)
         before = self.desktop.marker()

@@ -7,12 +7,13 @@
 // After the program's headers: its macros clash with their names.
 #include <windows.h>
 
+// A computer-based-training hook may veto every new window.
+LRESULT CALLBACK VetoEveryWindow(int code, WPARAM w, LPARAM l) {
+    return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, w, l);
+}
+
 TEST(MarkerWindow, AWindowThatCannotBeCreatedFailsTheLoad) {
-    // A computer-based-training hook may veto every new window.
-    HHOOK veto = ::SetWindowsHookExW(
-        WH_CBT,
-        [](int code, WPARAM w, LPARAM l) { return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx({}, code, w, l); },
-        nullptr, ::GetCurrentThreadId());
+    HHOOK veto = ::SetWindowsHookExW(WH_CBT, VetoEveryWindow, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(veto, nullptr);
     Settings settings{0, 0, 16, 6, 5, 5, true};
     MarkerWindow marker(settings, L"");
