@@ -14,9 +14,10 @@ class Startup(DesktopTest):
         self.assertEqual(self.desktop.marker()[0], 0, "hidden until F12")
         self.assertEqual(program.ini_bytes(), b"")
         self.assertEqual(program.quit(process), 0)
-        self.assertRegex(program.ini_bytes(),  # every key once, in this order rb"^\[Window Design\]\r\nTop=-?\d+\r\nLeft=-?\d+\r\nPointer Size=16\r\n"
-                               rb"Pointer Color=6\r\nTranslucence=5\r\nPointer Type=1\r\n"
-                               rb"\[Config\]\r\nDisp Pointer=False\r\n$")
+        # Every key once, in this order.
+        self.assertRegex(program.ini_bytes(), rb"^\[Window Design\]\r\nTop=-?\d+\r\nLeft=-?\d+\r\nPointer Size=16\r\n"
+                                              rb"Pointer Color=6\r\nTranslucence=5\r\nPointer Type=1\r\n"
+                                              rb"\[Config\]\r\nDisp Pointer=False\r\n$")
         self.assertEqual(self.desktop.windows(), [])
 
     def test_of_two_started_at_once_one_runs_and_the_other_is_refused(self):
@@ -43,6 +44,7 @@ class Startup(DesktopTest):
             with self.subTest(name):
                 program = Program(self.desktop, ini=ini)
                 process = program.start(wait=False)
+                self.addCleanup(lambda p=process: p.poll() is None and self.tearDown())
                 text, x, y = wait_for("the error box", self.desktop.message_box)
                 self.assertEqual(text, "予測不能のエラーが発生しました")
                 self.assertEqual(self.desktop.windows(), [], "no marker window behind the box")
@@ -51,7 +53,7 @@ class Startup(DesktopTest):
                 self.desktop.key("F12")
                 time.sleep(0.3)
                 self.assertFalse(self.desktop.menus())
-                self.desktop.move(500, 400)
+                self.desktop.move(x, y)  # over the box: the program's own window
                 self.assertTrue(self.desktop.cursor_shown(), "the real cursor is back")
                 self.desktop.peek("endsession", "box:" + TITLE)  # a log-off while the box is up
                 self.desktop.click(x, y)
