@@ -1,8 +1,6 @@
 #include "app/numeric_text.h"
 
-#include <limits>
-
-#include "platform/error.h"
+#include <string>
 
 namespace {
 
@@ -11,58 +9,34 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 }  // namespace
 
-std::optional<DecimalText> ParseDecimalText(std::wstring_view text) {
+std::optional<std::int64_t> WholeNumber(std::wstring_view text, std::int64_t fallback, std::int64_t low,
+                                        std::int64_t high) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-
-    DecimalText number;
+    bool negative = false;
     if (!text.empty() && (text.front() == L'+' || text.front() == L'-')) {
-        number.negative = text.front() == L'-';
+        negative = text.front() == L'-';
         text.remove_prefix(1);
     }
+    std::string whole, fraction;  // whole without leading zeros
     std::size_t i = 0;
-    bool anyDigit = false;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
-        anyDigit = true;
-        if (!number.wholeDigits.empty() || text[i] != L'0') number.wholeDigits += static_cast<char>(text[i]);
+        if (!whole.empty() || text[i] != L'0') whole += static_cast<char>(text[i]);
     }
+    const std::size_t wholeDigits = i;
     if (i < text.size() && text[i] == L'.') {
-        for (++i; i < text.size() && IsDigit(text[i]); ++i) {
-            anyDigit = true;
-            number.fractionDigits += static_cast<char>(text[i]);
-        }
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) fraction += static_cast<char>(text[i]);
     }
-    if (!anyDigit || i != text.size()) return std::nullopt;
-    return number;
-}
-
-std::int64_t RoundToWhole(const DecimalText& number, std::int64_t low, std::int64_t high) {
-    // More than 18 digits cannot fit any range we use, and would not fit the
-    // arithmetic below either.
-    if (number.wholeDigits.size() > 18) platform::RaiseOverflow();
+    if (i != text.size() || (wholeDigits == 0 && fraction.empty())) return fallback;
+    // More than 18 digits fits no range we use, nor the arithmetic below.
+    if (whole.size() > 18) return std::nullopt;
     std::int64_t magnitude = 0;
-    for (char d : number.wholeDigits) magnitude = magnitude * 10 + (d - '0');
-
-    const std::string& f = number.fractionDigits;
-    if (!f.empty()) {
-        const bool restNonZero = f.find_first_not_of('0', 1) != std::string::npos;
-        if (f[0] > '5' || (f[0] == '5' && (restNonZero || magnitude % 2 == 1))) ++magnitude;
+    for (char d : whole) magnitude = magnitude * 10 + (d - '0');
+    if (!fraction.empty()) {
+        const bool restNonZero = fraction.find_first_not_of('0', 1) != std::string::npos;
+        if (fraction[0] > '5' || (fraction[0] == '5' && (restNonZero || magnitude % 2 == 1))) ++magnitude;
     }
-    const std::int64_t value = number.negative ? -magnitude : magnitude;
-    if (value < low || value > high) platform::RaiseOverflow();
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value < low || value > high) return std::nullopt;
     return value;
-}
-
-std::int16_t WholeNumber16(std::wstring_view text, std::int16_t fallback) {
-    const auto number = ParseDecimalText(text);
-    if (!number) return fallback;
-    return static_cast<std::int16_t>(
-        RoundToWhole(*number, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
-}
-
-std::int32_t WholeNumber32(std::wstring_view text, std::int32_t fallback) {
-    const auto number = ParseDecimalText(text);
-    if (!number) return fallback;
-    return static_cast<std::int32_t>(
-        RoundToWhole(*number, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }

@@ -1,10 +1,11 @@
 #pragma once
-// The program: its title, folder, settings and the marker window, from start
-// to the end of the message loop.
+// The program: its title, settings and marker window, from the start to the
+// end of the message loop. One copy runs per log-on session.
 #include <memory>
 #include <string>
 
 #include "app/settings.h"
+#include "platform/unique_handle.h"
 
 class MarkerWindow;
 
@@ -15,17 +16,18 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Starts, runs until the marker window is gone and answers the exit code:
-    // 0, or 1 after a failed start.
+    // Runs until the marker window is gone; the exit code is 0, or 1 after a
+    // failed start.
     int Run();
 
 private:
-    // False after a failed start, with nothing of the program left running.
-    bool Start();
+    bool AnotherCopyRuns();
+    // Nothing of the program is left running behind the error box.
+    int FailedStart();
 
-    std::wstring title_;   // caption of every error box
-    std::wstring folder_;  // ends in a backslash
+    std::wstring title_;  // caption of every error box
     std::wstring settingsPath_;
     Settings settings_;
+    UniqueKernelHandle oneCopy_;
     std::unique_ptr<MarkerWindow> marker_;
 };

@@ -1,38 +1,51 @@
 #include "app/settings.h"
 
+#include <limits>
+
 #include "app/numeric_text.h"
-#include "app/settings_file.h"
+#include "pointer/marker_menu.h"
 
 namespace {
 
-const std::wstring kDesign = L"Window Design";
-const std::wstring kConfig = L"Config";
+template <typename T>
+std::optional<std::int64_t> Number(const std::wstring& text, std::int64_t fallback) {
+    return WholeNumber(text, fallback, std::numeric_limits<T>::min(), std::numeric_limits<T>::max());
+}
+
+// A 16-bit menu index that must name an item of its submenu.
+bool ReadIndex(const std::wstring& text, int fallback, MenuGroup group, int& index) {
+    const auto number = Number<std::int16_t>(text, fallback);
+    if (!number || !RangeOf(group).Holds(static_cast<int>(*number))) return false;
+    index = static_cast<int>(*number);
+    return true;
+}
 
 }  // namespace
 
-Settings LoadSettings(const std::wstring& path) {
-    SettingsFile file;
-    file.Bind(path, false);
-    Settings settings;
-    // Positions may lie far outside the 16-bit range on a wide desktop.
-    settings.top = WholeNumber32(file.Read(kDesign, L"Top"), 1000);
-    settings.left = WholeNumber32(file.Read(kDesign, L"Left"), 1000);
-    settings.sizeIndex = file.ReadNumber(kDesign, L"Pointer Size", 16);
-    settings.colorIndex = file.ReadNumber(kDesign, L"Pointer Color", 6);
-    settings.translucencyIndex = file.ReadNumber(kDesign, L"Translucence", 5);
-    settings.glyphIndex = file.ReadNumber(kDesign, L"Pointer Type", 1);
-    settings.shown = file.Read(kConfig, L"Disp Pointer") == L"True";
-    return settings;
+std::optional<Settings> SettingsFrom(const StoredValues& values) {
+    Settings s;
+    const auto top = Number<std::int32_t>(values[0], s.top);
+    const auto left = Number<std::int32_t>(values[1], s.left);
+    auto glyph = Number<std::int16_t>(values[5], s.glyphIndex);
+    if (glyph && *glyph > RangeOf(MenuGroup::Glyph).count) glyph = 1;
+    if (!top || !left || !glyph || *glyph < 1 || !ReadIndex(values[2], s.sizeIndex, MenuGroup::Size, s.sizeIndex) ||
+        !ReadIndex(values[3], s.colorIndex, MenuGroup::Color, s.colorIndex) ||
+        !ReadIndex(values[4], s.translucencyIndex, MenuGroup::Translucency, s.translucencyIndex)) {
+        return std::nullopt;
+    }
+    s.top = static_cast<std::int32_t>(*top);
+    s.left = static_cast<std::int32_t>(*left);
+    s.glyphIndex = static_cast<int>(*glyph);
+    s.shown = values[6] == L"True";
+    return s;
 }
 
-void SaveSettings(const Settings& settings, const std::wstring& path) {
-    SettingsFile file;
-    file.Bind(path, false);
-    file.Write(kDesign, L"Top", std::to_wstring(settings.top));
-    file.Write(kDesign, L"Left", std::to_wstring(settings.left));
-    file.Write(kDesign, L"Pointer Size", std::to_wstring(settings.sizeIndex));
-    file.Write(kDesign, L"Pointer Color", std::to_wstring(settings.colorIndex));
-    file.Write(kDesign, L"Translucence", std::to_wstring(settings.translucencyIndex));
-    file.Write(kDesign, L"Pointer Type", std::to_wstring(settings.glyphIndex));
-    file.Write(kConfig, L"Disp Pointer", settings.shown ? L"True" : L"False");
+StoredValues ValuesOf(const Settings& s) {
+    return {std::to_wstring(s.top),
+            std::to_wstring(s.left),
+            std::to_wstring(s.sizeIndex),
+            std::to_wstring(s.colorIndex),
+            std::to_wstring(s.translucencyIndex),
+            std::to_wstring(s.glyphIndex),
+            s.shown ? L"True" : L"False"};
 }

@@ -1,23 +1,42 @@
 #pragma once
-// Everything the program remembers between runs, and its place in the
-// settings file. The four appearance fields hold menu indexes, not sizes,
-// colours or levels.
+// Everything the program remembers between runs, as it keeps it and as the
+// settings file holds it. The four appearance fields are menu indexes.
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct Settings {
-    std::int32_t top = 0;                // twips
-    std::int32_t left = 0;               // twips
-    std::int16_t sizeIndex = 0;          // 1..16
-    std::int16_t colorIndex = 0;         // 1..7
-    std::int16_t translucencyIndex = 0;  // 0..10
-    std::int16_t glyphIndex = 0;         // 1..8
+    std::int32_t top = 1000;   // twips
+    std::int32_t left = 1000;  // twips
+    int sizeIndex = 16;        // 72 points
+    int colorIndex = 6;        // red
+    int translucencyIndex = 5;
+    int glyphIndex = 1;  // ●
     bool shown = false;
 };
 
-// The settings in the file at `path`, defaults for what is missing. An index
-// out of the 16-bit range raises the overflow error to the caller.
-Settings LoadSettings(const std::wstring& path);
+struct StoredKey {
+    const wchar_t* section;
+    const wchar_t* key;
+};
 
-// Writes every field to the file; failures are ignored key by key.
-void SaveSettings(const Settings& settings, const std::wstring& path);
+// The file's keys, in the order they are written.
+inline constexpr std::array<StoredKey, 7> kStoredKeys = {{{L"Window Design", L"Top"},
+                                                          {L"Window Design", L"Left"},
+                                                          {L"Window Design", L"Pointer Size"},
+                                                          {L"Window Design", L"Pointer Color"},
+                                                          {L"Window Design", L"Translucence"},
+                                                          {L"Window Design", L"Pointer Type"},
+                                                          {L"Config", L"Disp Pointer"}}};
+
+// The values of kStoredKeys as text, in the same order; empty when missing.
+using StoredValues = std::array<std::wstring, kStoredKeys.size()>;
+
+// The settings the stored values give: defaults for what is missing or not a
+// number. Empty when a value is one the program cannot start with: an index
+// outside 16 bits or with no menu item, a glyph index below 1, a position
+// outside 32 bits. A glyph index above the last is the first glyph.
+std::optional<Settings> SettingsFrom(const StoredValues& values);
+
+StoredValues ValuesOf(const Settings& settings);

@@ -1,58 +1,92 @@
 #include "app/settings_file.h"
 
-#include <algorithm>
+#include <windows.h>
+
 #include <array>
 
 #include "app/numeric_text.h"
-#include "platform/app.h"
+#include "platform/error.h"
 #include "platform/text.h"
-#include "platform/win.h"
+#include "platform/unique_handle.h"
 
 namespace {
 
-constexpr std::uint32_t kValueBufferSize = 256;
+bool FileExists(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 }  // namespace
 
 bool SettingsFile::Bind(const std::wstring& path, bool recreate) {
-    try {
-        if (!platform::app::FileExists(path) || recreate) {
-            if (!platform::app::CreateEmptyFile(path)) return false;
-        }
-        path_ = path;
-        bound_ = true;
-        return true;
-    } catch (...) {
-        return false;
+    if (!FileExists(path) || recreate) {
+        const UniqueFile created(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!created) return false;
     }
+    path_ = path;
+    bound_ = true;
+    return true;
 }
 
-bool SettingsFile::Usable() const { return bound_ && platform::app::FileExists(path_); }
+bool SettingsFile::Usable() const { return bound_ && FileExists(path_); }
 
 bool SettingsFile::Write(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-    try {
-        if (!Usable()) return false;
-        return win::WritePrivateProfileStringA(platform::ToAnsi(section), platform::ToAnsi(key),
-                                               platform::ToAnsi(value), path_);
-    } catch (...) {
-        return false;
-    }
+    return Usable() && ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path_.c_str());
 }
 
 std::wstring SettingsFile::Read(const std::wstring& section, const std::wstring& key) {
-    try {
-        if (!Usable()) return {};
-        std::array<char, kValueBufferSize> buffer{};
-        const std::uint32_t copied = win::GetPrivateProfileStringA(platform::ToAnsi(section), platform::ToAnsi(key), "",
-                                                                   buffer.data(), kValueBufferSize, path_);
-        if (copied == 0) return {};
-        const auto end = std::find(buffer.begin(), buffer.end(), '\0');
-        return platform::FromAnsi(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.begin())));
-    } catch (...) {
-        return {};
-    }
+    if (!Usable()) return {};
+    // The wide call takes a path outside the code page; the value is cut as
+    // the narrow call's 256-byte buffer would cut it.
+    std::array<wchar_t, 256> buffer{};
+    const DWORD chars = ::GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(),
+                                                   static_cast<DWORD>(buffer.size()), path_.c_str());
+    const std::wstring value(buffer.data(), chars);
+    return value.empty() ? value : FromAnsi(AnsiPrefix(value, buffer.size() - 1));
 }
 
 std::int16_t SettingsFile::ReadNumber(const std::wstring& section, const std::wstring& key, std::int16_t fallback) {
-    return WholeNumber16(Read(section, key), fallback);
+    const auto number = WholeNumber(Read(section, key), fallback, INT16_MIN, INT16_MAX);
+    if (!number) RaiseOverflow();
+    return static_cast<std::int16_t>(*number);
+}
+
+std::optional<Settings> LoadSettings(const std::wstring& path) {
+    SettingsFile file;
+    file.Bind(path, false);
+    StoredValues values;
+    for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
+        values[i] = file.Read(kStoredKeys[i].section, kStoredKeys[i].key);
+    return SettingsFrom(values);
+}
+
+void WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
+    SettingsFile file;
+    file.Bind(path, false);  // a file deleted while the program ran comes back
+    const StoredValues values = ValuesOf(settings);
+    for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
+        file.Write(kStoredKeys[i].section, kStoredKeys[i].key, values[i]);
+}
+
+void SaveSettings(const Settings& settings, const std::wstring& path) {
+    if (!SettingsFile().Bind(path, false)) return;  // no file, and none can be made
+    const std::wstring copy = path + L".saving";
+    if (!::CopyFileW(path.c_str(), copy.c_str(), FALSE)) {
+        WriteSettingsInPlace(settings, path);
+        return;
+    }
+    // The copy of a read-only file is read-only too: make it writable, and
+    // let the replace below find out whether the file itself may change.
+    ::SetFileAttributesW(copy.c_str(), ::GetFileAttributesW(copy.c_str()) & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    WriteSettingsInPlace(settings, copy);
+    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // flush any cached copy
+    {
+        const UniqueFile written(::CreateFileW(copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (written) ::FlushFileBuffers(written.get());
+    }
+    if (!::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(copy.c_str());
+    }
 }

@@ -1,11 +1,9 @@
 #pragma once
-// The one error type of the program. A routine raises it with a number, a
-// description and a source; only Main turns it into a message for the user.
+// The program's one error type: a number, a description and a source, as the
+// error box shows them when even the first box cannot be shown.
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-
-namespace platform {
 
 class RaisedError : public std::runtime_error {
 public:
@@ -25,13 +23,9 @@ private:
     std::wstring source_;
 };
 
-// Numbers the runtime itself uses.
 inline constexpr std::int32_t kErrOverflow = 6;
-inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;
-
-// Errors a class defines for itself start here.
-inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
 
 [[noreturn]] inline void RaiseOverflow() { throw RaisedError(kErrOverflow, L"Overflow"); }
 
-}  // namespace platform
+// The calling thread's last Windows error, with the system's text for it.
+[[noreturn]] void RaiseLastError();

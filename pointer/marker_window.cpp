@@ -1,102 +1,215 @@
-// The marker window's life: loading applies the stored settings, unloading
-// stores the position, saves the settings and gives the real cursor back.
+// The marker window's life: creation with the stored look, its window
+// procedure, and the one unload however the end is asked for.
 #include "pointer/marker_window.h"
 
-#include <cmath>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <exception>
 
-#include "platform/win.h"
+#include "app/settings_file.h"
+#include "platform/error.h"
+#include "pointer/geometry.h"
+#include "tray/tray_events.h"
 
 namespace {
 
-// The program icon in the resource script.
-constexpr int kProgramIcon = 1;
+constexpr wchar_t kClassName[] = L"TrailglintMarker";
+constexpr int kProgramIcon = 1;  // in the resource script
+constexpr UINT_PTR kTickTimer = 1;
 
-const platform::FontSpec kGlyphFont{L"ＭＳ ゴシック", 128 /* Shift-JIS */, 700 /* bold */, 72.0f};
+HICON ProgramIcon(int size) {
+    // Shared: the system frees it.
+    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
+                                           size, size, LR_DEFAULTCOLOR | LR_SHARED));
+}
 
-constexpr std::uint32_t SWP_NOSIZE = 0x1;
-constexpr std::uint32_t SWP_NOMOVE = 0x2;
-constexpr std::uint32_t SWP_NOACTIVATE = 0x10;
+// 32 x 32 and transparent in every pixel (AND mask set, XOR clear): over the
+// marker's shape the real cursor never shows.
+UniqueCursor InvisibleCursor() {
+    std::array<BYTE, 32 * 32 / 8> andMask;
+    std::array<BYTE, 32 * 32 / 8> xorMask{};
+    andMask.fill(0xFF);
+    return UniqueCursor(::CreateCursor(::GetModuleHandleW(nullptr), 0, 0, 32, 32, andMask.data(), xorMask.data()));
+}
 
-platform::FormDesign MarkerDesign() {
-    platform::FormDesign design;
-    design.windowClass = L"TrailglintMarker";
-    design.caption = L"Trailglint";
-    design.iconResource = kProgramIcon;
-    design.font = kGlyphFont;
-    design.backColor = 0x0000FF;
-    design.noTaskbarButton = true;
-    design.transparentCursor = true;
-    return design;
+POINT ScreenDpi() {
+    HDC screen = ::GetDC(nullptr);
+    POINT dpi{96, 96};
+    if (screen) {
+        dpi = {::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
+        ::ReleaseDC(nullptr, screen);
+    }
+    return dpi;
+}
+
+std::int32_t ToStoredTwips(LONG pixels, LONG dpi) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(PixelsToTwips(pixels, dpi), INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
 
 MarkerWindow::MarkerWindow(Settings& settings, std::wstring settingsPath)
-    : Form(MarkerDesign()), settings_(settings), settingsPath_(std::move(settingsPath)), glyphLabel_(kGlyphFont) {
-    BindMenuCommands();
-    AddTimer(10, [this] { OnTick(); });
-    AddPictureBox(trayOwner_);
-    trayOwner_.MouseMove = [this](std::int16_t, std::int16_t, float x, float) { OnTrayCallback(x); };
-}
+    : settings_(settings), settingsPath_(std::move(settingsPath)), dpi_(ScreenDpi()) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!::GetClassInfoExW(instance, kClassName, &wc)) {
+        wc.style = CS_OWNDC;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance;
+        wc.hIcon = ProgramIcon(::GetSystemMetrics(SM_CXICON));
+        wc.hIconSm = ProgramIcon(::GetSystemMetrics(SM_CXSMICON));
+        wc.lpszClassName = kClassName;
+        ::RegisterClassExW(&wc);
+    }
+    invisibleCursor_ = InvisibleCursor();
+    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    // Hidden until shaped; the stored place is replaced by the cursor's at once.
+    const auto x = static_cast<int>(TwipsToPixels(settings_.left, dpi_.x));
+    const auto y = static_cast<int>(TwipsToPixels(settings_.top, dpi_.y));
+    // No task-bar button; the procedure takes the handle at WM_NCCREATE.
+    ::CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"Trailglint", WS_POPUP, x, y, 0, 0, nullptr, nullptr, instance,
+                      this);
+    if (!window_) RaiseLastError();
+    bounds_ = {x, y, x, y};
+    dc_ = ::GetDC(window_.get());
+    ::SetBkMode(dc_, TRANSPARENT);  // a path of text takes the outlines only
+    // The popup menu's owner: the marker itself never becomes active, so the
+    // user's application keeps the keyboard.
+    menuOwner_.reset(
+        ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
 
-// Topmost without moving, sizing or activating it.
-void MarkerWindow::MakeTopmost() {
-    win::SetWindowPos(Handle(), reinterpret_cast<void*>(static_cast<std::intptr_t>(-1)), 0, 0, 0, 0,
-                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-}
-
-void MarkerWindow::BindMenuCommands() {
-    const auto bind = [this](const platform::MenuArray& array, void (MarkerWindow::*command)(std::int16_t&)) {
-        for (platform::MenuItem* item : array.Items()) {
-            item->click = [this, command, index = item->index] {
-                std::int16_t chosen = index;
-                (this->*command)(chosen);
-            };
-        }
-    };
-    bind(menu_.glyphs, &MarkerWindow::ChooseGlyph);
-    bind(menu_.sizes, &MarkerWindow::ChooseSize);
-    bind(menu_.colors, &MarkerWindow::ChooseColor);
-    bind(menu_.translucencies, &MarkerWindow::ChooseTranslucency);
-    menu_.showHide->click = [this] { ToggleShown(); };
-    menu_.quit->click = [this] { Quit(); };
-}
-
-CursorProbe& MarkerWindow::Cursor() {
-    if (!cursor_) cursor_ = std::make_unique<CursorProbe>();
-    return *cursor_;
-}
-
-void MarkerWindow::OnLoad() {
-    menuOpen_ = false;
-    reshapeHeld_ = true;
-    SetTop(static_cast<float>(settings_.top));
-    SetLeft(static_cast<float>(settings_.left));
-    // The settings' own fields: a correction a command makes is what gets saved.
     ChooseGlyph(settings_.glyphIndex);
     ChooseColor(settings_.colorIndex);
     ChooseSize(settings_.sizeIndex);
     ChooseTranslucency(settings_.translucencyIndex);
-    const std::shared_ptr<TrayIcon> tray = Tray();
-    tray->SetTip(L"Trailglint");
-    tray->SetOwner(trayOwner_.Handle());
-    tray->SetIcon(Icon());
-    tray->Add();
+    tray_.SetTip(L"Trailglint");
+    tray_.SetOwner(window_.get());
+    tray_.SetIcon(ProgramIcon(::GetSystemMetrics(SM_CXSMICON)));
+    tray_.Add();
     reshapeHeld_ = false;
     CentreOnCursor();
     Reshape();
     MakeTopmost();
+    ::SetTimer(window_.get(), kTickTimer, 10, nullptr);
 }
 
-void MarkerWindow::OnQueryUnload(std::int16_t&, std::int16_t) {
-    Tray()->Delete();
-    trayIcon_.reset();
+MarkerWindow::~MarkerWindow() {
+    if (dc_ && window_) ::SelectObject(dc_, ::GetStockObject(SYSTEM_FONT));  // so that the font can go
+    window_.reset();
 }
 
-void MarkerWindow::OnUnload(std::int16_t&) {
-    settings_.top = static_cast<std::int32_t>(std::nearbyint(Top()));
-    settings_.left = static_cast<std::int32_t>(std::nearbyint(Left()));
+LRESULT CALLBACK MarkerWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MarkerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_.reset(window);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MarkerWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_.release();
+        self = nullptr;
+    }
+    if (self) {
+        // Nothing crosses into Windows: a failure is reported and the program goes on.
+        try {
+            return self->HandleMessage(message, wParam, lParam);
+        } catch (const std::exception& e) {
+            ::OutputDebugStringA((std::string("Trailglint: ") + e.what() + "\n").c_str());
+        } catch (...) {
+            ::OutputDebugStringW(L"Trailglint: unexpected failure\n");
+        }
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_) {
+        // A restarted shell has lost the icon.
+        if (tray_.Shown()) tray_.Add();
+        return 0;
+    }
+    switch (message) {
+        case WM_TIMER:
+            if (wParam == kTickTimer) OnTick();
+            return 0;
+        case WM_MOUSEMOVE:
+            CentreOnCursor();
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_MBUTTONUP:
+            HideByClick();
+            return 0;
+        case WM_RBUTTONUP:
+            OpenMenu();
+            return 0;
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;  // a click keeps the focus where it was
+        case WM_SETCURSOR:
+            ::SetCursor(invisibleCursor_.get());
+            return TRUE;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            ::GetClientRect(window_.get(), &client);
+            ::FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+            return 1;
+        }
+        case kTrayCallbackMessage:
+            OnTrayCallback(lParam);
+            return 0;
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) EndSession();
+            return 0;
+        case WM_DESTROY:
+            if (unloaded_) ::PostQuitMessage(0);  // not when a failed start tears it down
+            return 0;
+        default:
+            return ::DefWindowProcW(window_.get(), message, wParam, lParam);
+    }
+}
+
+void MarkerWindow::OnTrayCallback(LPARAM callback) {
+    if (menuOpen_ || unloaded_) return;  // the open menu has the user's attention
+    tray_.RecordEvent(callback);
+    if (tray_.RightButtonUp()) {
+        OpenMenu();
+    } else if (tray_.LeftButtonUp()) {
+        MakeTopmost();
+        ToggleShown();
+    }
+}
+
+void MarkerWindow::Close() {
+    if (menuOpen_) {
+        closeAfterMenu_ = true;
+        return;
+    }
+    Unload();
+    window_.reset();  // WM_DESTROY ends the message loop
+}
+
+void MarkerWindow::EndSession() {
+    if (menuOpen_) ::EndMenu();  // the window goes once the popup has returned
+    Unload();
+    if (!menuOpen_) window_.reset();
+}
+
+void MarkerWindow::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    reshapeHeld_ = true;
+    tray_.Delete();
+    RECT place{};
+    ::GetWindowRect(window_.get(), &place);
+    settings_.top = ToStoredTwips(place.top, dpi_.y);
+    settings_.left = ToStoredTwips(place.left, dpi_.x);
     SaveSettings(settings_, settingsPath_);
-    Cursor().Show();
-    cursor_.reset();
+    cursor_.Show();
 }

@@ -1,77 +1,86 @@
 #pragma once
-// The marker window: a borderless, topmost window cut to the outline of one
-// glyph and centred on the cursor.
-#include <cstdint>
-#include <memory>
+// The marker: a borderless, topmost window cut to the outline of one glyph
+// and centred on the cursor every 10 ms, with its tray icon and popup menu.
+#include <windows.h>
+
 #include <string>
 
 #include "app/settings.h"
-#include "platform/form.h"
-#include "platform/label.h"
-#include "platform/picture_box.h"
+#include "platform/unique_handle.h"
 #include "probe/cursor_probe.h"
-#include "tray/marker_menu.h"
 #include "tray/tray_icon.h"
 
-class MarkerWindow final : public platform::Form {
+class MarkerWindow {
 public:
-    // Works on the program's settings and saves them to `settingsPath` when
-    // the window is unloaded.
+    // Creates the window with the look the settings give (their indexes
+    // checked where they were loaded), adds the tray icon, centres the window
+    // on the cursor, shapes it, shows it if the settings say so and makes it
+    // topmost. Raises when Windows refuses the window.
     MarkerWindow(Settings& settings, std::wstring settingsPath);
-    // The window goes first, while everything its messages may reach is alive.
-    ~MarkerWindow() override { Discard(); }
+    // Destroys the window as it is, saving nothing (a failed start).
+    ~MarkerWindow();
+    MarkerWindow(const MarkerWindow&) = delete;
+    MarkerWindow& operator=(const MarkerWindow&) = delete;
 
-    // --- appearance commands: the menu's index, corrected in place where needed
-    void ChooseGlyph(std::int16_t& index);
-    void ChooseSize(std::int16_t& index);
-    void ChooseColor(std::int16_t& index);
-    void ChooseTranslucency(std::int16_t& index);
+    HWND Handle() const { return window_.get(); }
+
+    // The appearance commands, each with its submenu's index: the settings
+    // keep it, the window takes it on and is reshaped. An index with no item
+    // does nothing.
+    void ChooseGlyph(int index);
+    void ChooseSize(int index);
+    void ChooseColor(int index);
+    void ChooseTranslucency(int index);
+
+    // Pops up the menu at the cursor and runs the chosen command once it has
+    // closed; then re-applies the glyph, or ends what was asked to end while
+    // the menu was up. A request while the menu is up is ignored.
+    void OpenMenu();
 
 private:
-    void OnLoad() override;
-    void OnQueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
-    void OnUnload(std::int16_t& cancel) override;
-    void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void OnTrayRebuilt() override;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Sizes the window to the glyph, cuts it to the glyph's outline and shows
-    // it exactly when the marker is to be shown.
-    void Reshape();
-    // Centres the window on the cursor (not while the popup menu is up).
-    void CentreOnCursor();
     // Every 10 ms: follow the cursor; F9 opens the menu while the marker is
     // shown, F12 shows a hidden marker.
     void OnTick();
-    // Pops up the menu at the cursor; afterwards re-applies the glyph unless
-    // quitting has begun.
-    void OpenMenu();
-    void MakeTopmost();
-    void BindMenuCommands();
-
-    // --- the tray icon and the menu's own commands
-    // The icon's callbacks: the mouse-message code arrives as x, in twips.
-    void OnTrayCallback(float x);
+    void CentreOnCursor();
+    void OnTrayCallback(LPARAM callback);
+    void HideByClick();
     void ToggleShown();
-    void Quit();
-    // Created on first use; shared so that a running tray handler keeps it
-    // alive while the window unloads underneath it.
-    std::shared_ptr<TrayIcon> Tray();
-    CursorProbe& Cursor();
+    void MakeTopmost();
+    // Sizes the window to the glyph, cuts it to the glyph's outline and shows
+    // it exactly when the marker is to be shown.
+    void Reshape();
+
+    // The popup menu as the settings stand; the chosen command id or 0.
+    unsigned TrackMenu();
+    void RunCommand(unsigned id);
+
+    // A close request or the quit command: waits for the menu to close.
+    void Close();
+    // The session is ending: Windows may end the process once this returns.
+    void EndSession();
+    // Once, whatever asked: tray icon removed, position and settings saved,
+    // real cursor shown.
+    void Unload();
 
     Settings& settings_;
     const std::wstring settingsPath_;
-    // The current glyph, one of the glyph menu's captions.
-    std::wstring glyphText_;
-    // True while the popup menu is up: the marker stays where it is.
+    POINT dpi_{96, 96};
+    UINT taskbarCreated_ = 0;
+    UniqueCursor invisibleCursor_;
+    UniqueFont font_;
+    UniqueBrush background_;
+    UniqueWindow window_;
+    HDC dc_ = nullptr;  // the window's own (CS_OWNDC), the font selected
+    UniqueWindow menuOwner_;
+    TrayIcon tray_;
+    CursorProbe cursor_;
+    RECT bounds_{};  // where the window is; only this class moves it
+
+    bool reshapeHeld_ = true;  // while the stored look is applied
     bool menuOpen_ = false;
-    // True while loading and once quitting has begun: no reshaping.
-    bool reshapeHeld_ = true;
-    // Measures the glyph: its size is the window's size.
-    platform::Label glyphLabel_;
-    // Never seen: owns the tray icon and receives its callbacks.
-    platform::PictureBox trayOwner_;
-    MarkerMenu menu_ = BuildMarkerMenu();
-    std::unique_ptr<CursorProbe> cursor_;
-    std::shared_ptr<TrayIcon> trayIcon_;
+    bool closeAfterMenu_ = false;
+    bool unloaded_ = false;
 };

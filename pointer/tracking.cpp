@@ -1,38 +1,42 @@
-// Keeping the marker centred on the cursor, and the two hot keys, polled on
-// the 10 ms tick.
-#include "platform/screen.h"
-#include "platform/win.h"
+// Following the cursor and the two hot keys, polled on the 10 ms tick, and
+// showing and hiding the marker.
+#include "pointer/geometry.h"
 #include "pointer/marker_window.h"
 
-namespace {
-
-constexpr int VK_F9 = 0x78;
-constexpr int VK_F12 = 0x7B;
-
-bool KeyDown(int virtualKey) { return win::GetKeyState(virtualKey) < 0; }
-
-}  // namespace
-
-void MarkerWindow::CentreOnCursor() {
-    if (menuOpen_) return;
-    CursorProbe& mouse = Cursor();
-    // Left first, then top, each from its own reading of the cursor; the
-    // window then moves once, and not at all when it is already there.
-    const double left =
-        static_cast<double>(platform::screen::TwipsPerPixelX()) * mouse.X() - static_cast<double>(Width()) / 2;
-    const double top =
-        static_cast<double>(platform::screen::TwipsPerPixelY()) * mouse.Y() - static_cast<double>(Height()) / 2;
-    SetPosition(static_cast<float>(left), static_cast<float>(top));
-}
-
 void MarkerWindow::OnTick() {
-    if (menuOpen_) return;
+    if (menuOpen_ || unloaded_) return;
     CentreOnCursor();
     if (settings_.shown) {
-        if (KeyDown(VK_F9)) OpenMenu();
-    } else if (KeyDown(VK_F12)) {
-        settings_.shown = !settings_.shown;
+        if (::GetKeyState(VK_F9) < 0) OpenMenu();
+    } else if (::GetKeyState(VK_F12) < 0) {
         MakeTopmost();
-        SetVisible(settings_.shown);
+        ToggleShown();
     }
+}
+
+void MarkerWindow::CentreOnCursor() {
+    if (menuOpen_ || unloaded_) return;
+    // Left from one reading of the cursor, top from another; the window moves
+    // only when it is not already there.
+    const int left = CentredEdge(cursor_.X(), bounds_.right - bounds_.left);
+    const int top = CentredEdge(cursor_.Y(), bounds_.bottom - bounds_.top);
+    if (left == bounds_.left && top == bounds_.top) return;
+    ::OffsetRect(&bounds_, left - bounds_.left, top - bounds_.top);
+    ::SetWindowPos(window_.get(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MarkerWindow::HideByClick() {
+    if (unloaded_) return;
+    settings_.shown = false;
+    cursor_.Show();
+    ::ShowWindow(window_.get(), SW_HIDE);
+}
+
+void MarkerWindow::ToggleShown() {
+    settings_.shown = !settings_.shown;
+    ::ShowWindow(window_.get(), settings_.shown ? SW_SHOWNA : SW_HIDE);  // never activated
+}
+
+void MarkerWindow::MakeTopmost() {
+    ::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }

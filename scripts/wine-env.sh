@@ -7,6 +7,22 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
+# Whether this machine runs 32-bit programs at all (a kernel may be built or
+# booted without 32-bit emulation): Wine's 32-bit loader tells.
+tg_runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# Without 32-bit emulation, Debian's wine and wineboot still start the 32-bit
+# loader first; 64-bit programs run when wine is the 64-bit loader itself.
+if [ -x /usr/lib/wine/wine64 ] && ! tg_runs_32bit; then
+  mkdir -p "$_tg_root/build/wine64-only"
+  for _tg_name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$_tg_root/build/wine64-only/$_tg_name"
+    chmod +x "$_tg_root/build/wine64-only/$_tg_name"
+  done
+  case ":$PATH:" in *":$_tg_root/build/wine64-only:"*) ;; *) export PATH="$_tg_root/build/wine64-only:$PATH" ;; esac
+  export WINELOADER=/usr/lib/wine/wine64
+fi
+
 tg_prepare_wineprefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (

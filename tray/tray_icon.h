@@ -1,11 +1,13 @@
 #pragma once
 // One icon in the notification area: its owner window (which receives the
-// icon's mouse callbacks), icon and tooltip, and the mouse-message codes the
-// shell reports turned into event flags read one by one.
-#include <cstdint>
-#include <string>
+// icon's callback message), icon and tip, and the mouse messages the shell
+// reports turned into event flags read one by one.
+#include <windows.h>
+// After <windows.h>, which it needs.
+#include <shellapi.h>
 
-#include "platform/win.h"
+#include <array>
+#include <string>
 
 class TrayIcon {
 public:
@@ -15,8 +17,8 @@ public:
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    // Clears every event flag, then sets the one for this mouse-message code.
-    void RecordEvent(std::int32_t code);
+    // Clears every event flag, then sets the one of the callback's mouse message.
+    void RecordEvent(LPARAM callback);
     bool LeftButtonDown() const { return events_[0]; }
     bool LeftButtonUp() const { return events_[1]; }
     bool LeftButtonDblClick() const { return events_[2]; }
@@ -28,25 +30,25 @@ public:
     bool MiddleButtonDblClick() const { return events_[8]; }
 
     // The setters only store: the shell sees them at the next Add or Modify.
-    void SetIcon(void* icon) { icon_ = icon; }
-    void SetOwner(void* window) { owner_ = window; }
-    void SetTip(const std::wstring& text);
-    std::wstring Tip() const { return tip_; }
+    void SetIcon(HICON icon) { icon_ = icon; }
+    void SetOwner(HWND window) { owner_ = window; }
+    void SetTip(const std::wstring& text) { tip_ = text; }
+    const std::wstring& Tip() const { return tip_; }
 
     // Each answers whether the shell accepted the call.
     bool Add();
     bool Modify();  // only while shown
     bool Delete();  // only while shown
-
     bool Shown() const { return shown_; }
-    // The record every shell call gets, built afresh.
-    win::NotifyIconDataV1 Record() const;
+
+    // The first-version record every shell call gets, built afresh: the tip
+    // in the ANSI code page, cut whole to 63 bytes, a NUL, then spaces.
+    NOTIFYICONDATAA Record() const;
 
 private:
     bool shown_ = false;
-    bool hasTip_ = false;
-    void* owner_ = nullptr;
-    void* icon_ = nullptr;
+    HWND owner_ = nullptr;
+    HICON icon_ = nullptr;
     std::wstring tip_;
-    bool events_[9] = {};
+    std::array<bool, 9> events_{};
 };

@@ -1,0 +1,96 @@
+// The popup menu: built from the tables each time it opens, with a radio mark
+// on each current choice, and tracked to the chosen command.
+#include <string>
+
+#include "pointer/marker_menu.h"
+#include "pointer/marker_window.h"
+
+namespace {
+
+void AddSubmenu(HMENU menu, const wchar_t* caption, MenuGroup group, int current) {
+    UniqueMenu submenu(::CreatePopupMenu());
+    const IndexRange range = RangeOf(group);
+    for (int index = range.first; index < range.first + range.count; ++index) {
+        const auto i = static_cast<std::size_t>(index - 1);
+        const std::wstring text = group == MenuGroup::Glyph   ? kGlyphs[i]
+                                  : group == MenuGroup::Size  ? std::to_wstring(kPointSizes[i])
+                                  : group == MenuGroup::Color ? kColorNames[i]
+                                                              : std::to_wstring(10 * index) + L"%";
+        ::AppendMenuW(submenu.get(), MF_STRING, CommandId(group, index), text.c_str());
+    }
+    ::CheckMenuRadioItem(submenu.get(), CommandId(group, range.first), CommandId(group, range.first + range.count - 1),
+                         CommandId(group, current), MF_BYCOMMAND);
+    if (::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.get()), caption)) submenu.release();
+}
+
+UniqueMenu BuildMenu(const Settings& s) {
+    UniqueMenu menu(::CreatePopupMenu());
+    ::AppendMenuW(menu.get(), MF_STRING, kShowHideCommand, L"表示/非表示");
+    ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AddSubmenu(menu.get(), L"タイプ", MenuGroup::Glyph, s.glyphIndex);
+    AddSubmenu(menu.get(), L"サイズ", MenuGroup::Size, s.sizeIndex);
+    AddSubmenu(menu.get(), L"色", MenuGroup::Color, s.colorIndex);
+    AddSubmenu(menu.get(), L"透明度", MenuGroup::Translucency, s.translucencyIndex);
+    ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu.get(), MF_STRING, kQuitCommand, L"終了(&Q)");
+    return menu;
+}
+
+}  // namespace
+
+void MarkerWindow::OpenMenu() {
+    if (menuOpen_ || unloaded_) return;
+    menuOpen_ = true;
+    cursor_.Show();
+    const unsigned command = TrackMenu();
+    if (!unloaded_) RunCommand(command);
+    menuOpen_ = false;
+    if (unloaded_ || closeAfterMenu_) {
+        Close();
+        return;
+    }
+    ChooseGlyph(settings_.glyphIndex);  // the cursor's rule for the glyph, again
+}
+
+unsigned MarkerWindow::TrackMenu() {
+    const UniqueMenu menu = BuildMenu(settings_);
+    POINT at{};
+    ::GetCursorPos(&at);
+    // A menu whose owner is not in front does not close on a click elsewhere;
+    // and a message after it, or the next menu may flash shut.
+    HWND owner = menuOwner_.get();
+    HWND previous = ::GetForegroundWindow();
+    ::SetForegroundWindow(owner);
+    const auto chosen = static_cast<unsigned>(::TrackPopupMenuEx(
+        menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, owner, nullptr));
+    ::PostMessageW(owner, WM_NULL, 0, 0);
+    // Only while the owner still has it: a click into another application
+    // that closed the menu leaves that application in front.
+    if (previous && previous != owner && ::IsWindow(previous) && ::GetForegroundWindow() == owner) {
+        ::SetForegroundWindow(previous);
+    }
+    return chosen;
+}
+
+void MarkerWindow::RunCommand(unsigned id) {
+    if (id == kShowHideCommand) {
+        ToggleShown();
+    } else if (id == kQuitCommand) {
+        closeAfterMenu_ = true;
+    } else if (const auto choice = ChoiceOf(id)) {
+        switch (choice->group) {
+            case MenuGroup::Glyph:
+                ChooseGlyph(choice->index);
+                break;
+            case MenuGroup::Size:
+                ChooseSize(choice->index);
+                break;
+            case MenuGroup::Color:
+                ChooseColor(choice->index);
+                break;
+            case MenuGroup::Translucency:
+                ChooseTranslucency(choice->index);
+                break;
+        }
+    }
+}

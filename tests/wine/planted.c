@@ -1,0 +1,1 @@
+int trailglint_planted_dll;
