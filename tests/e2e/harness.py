@@ -1,8 +1,6 @@
 """A virtual desktop with Wine for the end-to-end tests: each test starts a copy
 of the real Trailglint.exe as a person would and reads back what it did through
 X, the peek helper and the settings file."""
-import ctypes
-import ctypes.util
 import os
 import shutil
 import subprocess
@@ -16,10 +14,10 @@ PEEK = Path(os.environ.get("TRAILGLINT_PEEK", ROOT / "build/mingw/tests/e2e/peek
 WORK = Path(os.environ.get("TRAILGLINT_E2E_WORK", ROOT / "build/mingw/e2e-work"))
 MARKER = "TrailglintMarker"
 TITLE = "Trailglint (ver 1.0.1) [Ember]"
-JAPANESE = "ja_JP.UTF-8"  # Wine's code page 932
+TRAY_MESSAGE = 0x8001  # the tray icon's callback, WM_APP + 1
 
 
-def wait_for(what, condition, timeout=20.0, interval=0.1):
+def wait_for(what, condition, timeout=20.0, interval=0.05):
     """Polls until condition() gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while not (value := condition()):
@@ -53,72 +51,38 @@ class Desktop:
     def run(self, *command, **kw):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, **kw)
 
-    def kill_wine(self):
-        self.run("wineserver", "-k")
-        self.run("wineserver", "-w", timeout=30)
-
     def peek(self, *args):
-        # Through a file: Wine's service processes would hold a pipe open.
-        out = WORK / "peek.out"
+        out = WORK / "peek.out"  # through a file: Wine's service processes would hold a pipe open
         with open(out, "wb") as sink:
-            code = subprocess.run(["wine", str(self.drive_c / "peek.exe"), *args], env=self.env, stdout=sink,
-                                  stderr=subprocess.DEVNULL, timeout=60).returncode
+            code = subprocess.run(["wine", str(self.drive_c / "peek.exe"), *map(str, args)], env=self.env,
+                                  stdout=sink, stderr=subprocess.DEVNULL, timeout=60).returncode
         return code, [line.rstrip("\r") for line in out.read_bytes().decode("utf-8").splitlines()]
 
-    # --- what there is to see -------------------------------------------------
     def windows(self, window_class=MARKER):
-        """(visible, x, y, width, height, topmost) of every top-level window of the class."""
+        """(visible, x, y, width, height, topmost, centre in region, region's area) of each top-level window
+        of the class."""
         return [tuple(int(v) for v in line.split()[1:]) for line in self.peek("find", window_class)[1]]
 
     def marker(self):
-        """(visible, x, y, width, height) of the one marker window."""
         (marker,) = self.windows()
-        return marker[:5]
+        return marker
 
-    def region(self, glyph, points):
-        w = self.peek("region", MARKER, glyph, str(points))[1][0].split()
-        return {"equal": w[1] == "1", "centre": w[3] == "1", "extent": (w[5], w[6]), "size": (w[8], w[9])}
-
-    def message_box(self, caption=TITLE):
-        """(text, ok_x, ok_y) of the box with this caption, or None."""
-        code, lines = self.peek("msgbox", caption)
-        return (lines[0], *map(int, lines[1].split()[1:])) if code == 0 else None
-
-    def foreground(self):
-        return self.peek("foreground")[1][0]
+    def shown(self):
+        return self.marker()[0] == 1
 
     def menus(self):
-        """(x, y, width, height) of each open popup menu, the top menu first."""
-        return sorted(tuple(rect[:4]) for visible, *rect in self.windows("#32768") if visible)
+        """The open popup menus, the top menu first (leftmost: submenus open to its right)."""
+        return sorted((w for w in self.windows("#32768") if w[0]), key=lambda w: w[1])
+
+    def message_box(self):
+        """(text, ok_x, ok_y) of the box with the program's title, or None."""
+        code, lines = self.peek("msgbox", TITLE)
+        return (lines[0], *map(int, lines[1].split()[1:])) if code == 0 else None
 
     def tray_icons(self):
-        return [tuple(map(int, line.split()[2:6])) for line in self.peek("children", "Wine System Tray")[1]]
+        return [w[1:5] for w in (tuple(map(int, line.split()[1:])) for line in
+                                 self.peek("children", "Wine System Tray")[1])]
 
-    def x_property(self, name):
-        """xprop output of the one mapped X window titled `name`."""
-        ids = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{name}$").stdout.split()
-        return self.run("xprop", "-id", ids[0]).stdout if ids else None
-
-    def cursor_shown(self):
-        """Whether X draws a cursor with any visible pixel where the pointer is."""
-        x11, xfixes = (ctypes.CDLL(ctypes.util.find_library(n)) for n in ("X11", "Xfixes"))
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
-        xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
-        display = x11.XOpenDisplay(self.env["DISPLAY"].encode())
-        image = xfixes.XFixesGetCursorImage(display).contents
-        shown = any(image.pixels[i] >> 24 for i in range(image.width * image.height))
-        x11.XCloseDisplay(ctypes.c_void_p(display))
-        return shown
-
-    def pixel(self, x, y):
-        """(r, g, b) on the screen."""
-        shot = WORK / "screen.png"
-        self.run("import", "-window", "root", str(shot), check=True)
-        fx = " ".join(f"%[fx:int(255*p{{{x},{y}}}.{c})]" for c in "rgb")
-        return tuple(map(int, self.run("convert", str(shot), "-format", fx, "info:", check=True).stdout.split()))
-
-    # --- what a user does -------------------------------------------------------
     def move(self, x, y):
         self.run("xdotool", "mousemove", str(x), str(y), check=True)
 
@@ -147,40 +111,32 @@ class Desktop:
         self.click(x + w // 2, y + h // 2, button, repeat)
 
     def choose(self, *path):
-        """Chooses from the open popup menu with the mouse: the index of an item
-        of the top menu (separators count), then of an item of its submenu.
-        Rows are measured from the menus' heights: 3-pixel borders, 9-pixel
+        """Chooses from the open popup menu with the mouse: the row of an item of
+        the top menu (separators count), then of an item of its submenu. Rows
+        are measured from the menus' heights: 3-pixel borders, 9-pixel
         separators, the items share the rest."""
-        x, y, w, h = wait_for("the popup menu", self.menus, timeout=5)[0]
-        rows = ["item", "separator", "item", "item", "item", "item", "separator", "item"]
-        item = (h - 6 - 9 * rows.count("separator")) / rows.count("item")
-        top = y + 3 + sum(item if kind == "item" else 9 for kind in rows[:path[0]])
-        self.click(x + w // 2, int(top + item / 2))
+        _, x, y, w, h, *_ = wait_for("the popup menu", self.menus, timeout=5)[0]
+        item = (h - 6 - 2 * 9) / 6
+        self.click(x + w // 2, int(y + 3 + sum(9 if row in (1, 6) else item for row in range(path[0])) + item / 2))
         if len(path) > 1:
-            x, y, w, h = wait_for("the submenu", lambda: self.menus()[1:], timeout=5)[0]
+            _, x, y, w, h, *_ = wait_for("the submenu", lambda: self.menus()[1:], timeout=5)[0]
             item = (h - 6) / {2: 8, 3: 16, 4: 7, 5: 11}[path[0]]  # glyphs, sizes, colours, translucency
             self.click(x + w // 2, int(y + 3 + item * (path[1] + 0.5)))
         wait_for("the menu closed", lambda: not self.menus(), timeout=5)
 
 
-class CursorImage(ctypes.Structure):
-    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
-                ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
-                ("serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong))]
-
-
 class Program:
     """One copy of Trailglint.exe in a folder of its own on drive C:."""
 
-    def __init__(self, desktop, folder_name="tg", ini=None, locale="C.UTF-8"):
+    def __init__(self, desktop, ini=None, locale="C.UTF-8"):
         self.desktop, self.locale = desktop, locale
-        self.folder = desktop.drive_c / "tg" / folder_name
+        self.folder = desktop.drive_c / "tg"
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
         shutil.copy(EXE, self.folder / "Trailglint.exe")
         self.ini = self.folder / "Trailglint.ini"
         if ini is not None:
-            self.ini.write_bytes(ini if isinstance(ini, bytes) else ini.encode("ascii"))
+            self.ini.write_bytes(ini.encode("ascii"))
 
     def start(self, wait=True):
         process = subprocess.Popen(["wine", str(self.folder / "Trailglint.exe")], cwd=self.folder,
@@ -191,8 +147,8 @@ class Program:
         return process
 
     def quit(self, process):
-        """Closes the marker as the session would ask it to; the exit code."""
-        self.desktop.peek("close", MARKER)
+        """Closes the marker as another program would ask it to; the exit code."""
+        self.desktop.peek("post", MARKER, 0x10, 0)  # WM_CLOSE
         return process.wait(timeout=20)
 
     def ini_bytes(self):
@@ -217,9 +173,10 @@ class DesktopTest(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        cls.desktop.kill_wine()
+        cls.desktop.run("wineserver", "-k")
         cls.desktop.xvfb.terminate()
 
     def tearDown(self):
-        self.desktop.kill_wine()
+        self.desktop.run("wineserver", "-k")
+        self.desktop.run("wineserver", "-w", timeout=30)
         self.desktop.keep_wineserver()

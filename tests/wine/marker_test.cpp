@@ -36,17 +36,11 @@ int GdiObjects() {
     return count;
 }
 
-int ThreadWindows() {
+BOOL CALLBACK CountWindow(HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; }
+
+int ThreadWindows() {  // the program makes no child windows
     int count = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM n) {
-            *reinterpret_cast<int*>(n) += 1;
-            ::EnumChildWindows(
-                window, [](HWND, LPARAM m) { return ++*reinterpret_cast<int*>(m), TRUE; }, n);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -64,21 +58,24 @@ LRESULT CALLBACK SeeMenus(int code, WPARAM w, LPARAM l) {
     return ::CallNextHookEx(nullptr, code, w, l);
 }
 
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    ::EndMenu();
+}
+
 void OpenAndDismissMenu(MarkerWindow& marker) {
-    ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        ::KillTimer(nullptr, timer);
-        ::EndMenu();
-    });
+    ::SetTimer(nullptr, 0, 30, EndMenuSoon);
     marker.OpenMenu();
+}
+
+LRESULT CALLBACK VetoEveryWindow(int code, WPARAM w, LPARAM l) {
+    return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, w, l);
 }
 
 }  // namespace
 
 TEST(MarkerWindow, AWindowThatCannotBeCreatedFailsTheStart) {
-    HHOOK veto = ::SetWindowsHookExW(
-        WH_CBT,
-        [](int code, WPARAM w, LPARAM l) { return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, w, l); },
-        nullptr, ::GetCurrentThreadId());
+    HHOOK veto = ::SetWindowsHookExW(WH_CBT, VetoEveryWindow, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(veto, nullptr);
     Settings settings;
     EXPECT_THROW(MarkerWindow(settings, L""), RaisedError);
