@@ -12,18 +12,18 @@ ROOT = Path(__file__).resolve().parents[2]
 EXE = Path(os.environ.get("TRAILGLINT_EXE", ROOT / "build/mingw/Trailglint.exe"))
 PEEK = Path(os.environ.get("TRAILGLINT_PEEK", ROOT / "build/mingw/tests/e2e/peek.exe"))
 WORK = Path(os.environ.get("TRAILGLINT_E2E_WORK", ROOT / "build/mingw/e2e-work"))
-MARKER = "TrailglintMarker"
-TITLE = "Trailglint (ver 1.0.1) [Ember]"
-TRAY_MESSAGE = 0x8001  # the tray icon's callback, WM_APP + 1
+MARKER, TITLE = "TrailglintMarker", "Trailglint (ver 1.0.1) [Ember]"
+WM_CLOSE, TRAY_MESSAGE = 0x10, 0x8001  # the tray icon's callback is WM_APP + 1
+QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
 
-def wait_for(what, condition, timeout=20.0, interval=0.05):
+def wait_for(what, condition, timeout=10.0):
     """Polls until condition() gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while not (value := condition()):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
-        time.sleep(interval)
+        time.sleep(0.05)
     return value
 
 
@@ -33,9 +33,8 @@ class Desktop:
     def __init__(self):
         WORK.mkdir(parents=True, exist_ok=True)
         n = next(n for n in range(91, 140) if not Path(f"/tmp/.X{n}-lock").exists())
-        self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for("the X display", Path(f"/tmp/.X11-unix/X{n}").exists, timeout=10)
+        self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"], **QUIET)
+        wait_for("the X display", Path(f"/tmp/.X11-unix/X{n}").exists)
         prefix = str(WORK / "wineprefix")
         self.env = dict(os.environ, DISPLAY=f":{n}", TG_WINEPREFIX=prefix, LC_ALL="C.UTF-8")
         subprocess.run(["bash", "-c", f'source "{ROOT}/scripts/wine-env.sh" && tg_prepare_wineprefix'],
@@ -43,10 +42,14 @@ class Desktop:
         self.env.update(WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
         self.drive_c = WORK / "wineprefix" / "drive_c"
         shutil.copy(PEEK, self.drive_c / "peek.exe")
-        self.keep_wineserver()
+        self.end_wine(wait=False)
 
-    def keep_wineserver(self):  # so that each start takes a fraction of a second
-        subprocess.run(["wineserver", "-p"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def end_wine(self, wait=True):
+        """Ends every Wine process and keeps a server up, so that each start takes a fraction of a second."""
+        if wait:
+            self.run("wineserver", "-k")
+            self.run("wineserver", "-w", timeout=30)
+        subprocess.run(["wineserver", "-p"], env=self.env, **QUIET)
 
     def run(self, *command, **kw):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, **kw)
@@ -59,8 +62,7 @@ class Desktop:
         return code, [line.rstrip("\r") for line in out.read_bytes().decode("utf-8").splitlines()]
 
     def windows(self, window_class=MARKER):
-        """(visible, x, y, width, height, topmost, centre in region, region's area) of each top-level window
-        of the class."""
+        """(visible, x, y, width, height, topmost, centre in region, region's area) per top-level window."""
         return [tuple(int(v) for v in line.split()[1:]) for line in self.peek("find", window_class)[1]]
 
     def marker(self):
@@ -71,7 +73,7 @@ class Desktop:
         return self.marker()[0] == 1
 
     def menus(self):
-        """The open popup menus, the top menu first (leftmost: submenus open to its right)."""
+        """The open popup menus, the top one first (submenus open to its right)."""
         return sorted((w for w in self.windows("#32768") if w[0]), key=lambda w: w[1])
 
     def message_box(self):
@@ -80,57 +82,50 @@ class Desktop:
         return (lines[0], *map(int, lines[1].split()[1:])) if code == 0 else None
 
     def tray_icons(self):
-        return [w[1:5] for w in (tuple(map(int, line.split()[1:])) for line in
-                                 self.peek("children", "Wine System Tray")[1])]
-
-    def move(self, x, y):
-        self.run("xdotool", "mousemove", str(x), str(y), check=True)
+        return [tuple(map(int, line.split()[2:6])) for line in self.peek("children", "Wine System Tray")[1]]
 
     def click(self, x, y, button=1, repeat=1):
         self.run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat), "--delay", "60",
                  str(button), check=True)
 
-    def key(self, name):
-        """Pressed long enough for the 10 ms poll to see it."""
+    def move(self, x, y):
+        self.run("xdotool", "mousemove", str(x), str(y), check=True)
+
+    def key(self, name):  # held long enough for the 10 ms poll to see it
         self.run("xdotool", "keydown", name, "sleep", "0.05", "keyup", name, check=True)
 
     def start_app(self):
         """The user's own application, full screen under the marker and holding
-        the keyboard focus, as in a presentation. Returns its click log."""
-        log = WORK / "app.log"
-        log.write_text("")
-        subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), "app", str(log)], env=self.env,
-                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        the keyboard focus, as in a presentation."""
+        subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), "app"], env=self.env, **QUIET)
         ids = wait_for("the application", lambda: self.run("xdotool", "search", "--onlyvisible", "--name",
                                                              "Presentation").stdout.split())
         self.run("xdotool", "windowfocus", "--sync", ids[0], check=True)
-        return log
 
     def click_tray_icon(self, button=1, repeat=1):
-        (x, y, w, h), = wait_for("the tray icon", self.tray_icons, timeout=10)
+        (x, y, w, h), = wait_for("the tray icon", self.tray_icons)
         self.click(x + w // 2, y + h // 2, button, repeat)
 
-    def choose(self, *path):
-        """Chooses from the open popup menu with the mouse: the row of an item of
-        the top menu (separators count), then of an item of its submenu. Rows
-        are measured from the menus' heights: 3-pixel borders, 9-pixel
-        separators, the items share the rest."""
-        _, x, y, w, h, *_ = wait_for("the popup menu", self.menus, timeout=5)[0]
+    def choose(self, row, subrow=None):
+        """Chooses from the open popup menu with the mouse: a row of the top menu
+        (separators count), then of its submenu. Rows are measured from the
+        menus' heights: 3-pixel borders, 9-pixel separators (rows 1 and 6), the
+        items share the rest."""
+        _, x, y, w, h, *_ = wait_for("the popup menu", self.menus)[0]
         item = (h - 6 - 2 * 9) / 6
-        self.click(x + w // 2, int(y + 3 + sum(9 if row in (1, 6) else item for row in range(path[0])) + item / 2))
-        if len(path) > 1:
-            _, x, y, w, h, *_ = wait_for("the submenu", lambda: self.menus()[1:], timeout=5)[0]
-            item = (h - 6) / {2: 8, 3: 16, 4: 7, 5: 11}[path[0]]  # glyphs, sizes, colours, translucency
-            self.click(x + w // 2, int(y + 3 + item * (path[1] + 0.5)))
-        wait_for("the menu closed", lambda: not self.menus(), timeout=5)
+        self.click(x + w // 2, int(y + 3 + sum(9 if r in (1, 6) else item for r in range(row)) + item / 2))
+        if subrow is not None:
+            _, x, y, w, h, *_ = wait_for("the submenu", lambda: self.menus()[1:])[0]
+            item = (h - 6) / {2: 8, 3: 16, 4: 7, 5: 11}[row]  # glyphs, sizes, colours, translucency
+            self.click(x + w // 2, int(y + 3 + item * (subrow + 0.5)))
+        wait_for("the menu closed", lambda: not self.menus())
 
 
 class Program:
     """One copy of Trailglint.exe in a folder of its own on drive C:."""
 
-    def __init__(self, desktop, ini=None, locale="C.UTF-8"):
-        self.desktop, self.locale = desktop, locale
-        self.folder = desktop.drive_c / "tg"
+    def __init__(self, desktop, ini=None):
+        self.desktop, self.folder = desktop, desktop.drive_c / "tg"
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
         shutil.copy(EXE, self.folder / "Trailglint.exe")
@@ -140,23 +135,19 @@ class Program:
 
     def start(self, wait=True):
         process = subprocess.Popen(["wine", str(self.folder / "Trailglint.exe")], cwd=self.folder,
-                                   env=dict(self.desktop.env, LC_ALL=self.locale),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   env=self.desktop.env, **QUIET)
         if wait:
             wait_for("the marker window", self.desktop.windows)
         return process
 
     def quit(self, process):
         """Closes the marker as another program would ask it to; the exit code."""
-        self.desktop.peek("post", MARKER, 0x10, 0)  # WM_CLOSE
+        self.desktop.peek("post", MARKER, WM_CLOSE, 0)
         return process.wait(timeout=20)
-
-    def ini_bytes(self):
-        return self.ini.read_bytes() if self.ini.exists() else None
 
     def saved(self):
         """{key: value} of the settings file."""
-        return dict(line.split("=", 1) for line in self.ini_bytes().decode("latin-1").split("\r\n") if "=" in line)
+        return dict(line.split("=", 1) for line in self.ini.read_text("latin-1").splitlines() if "=" in line)
 
 
 def settings(glyph=1, size=16, colour=6, translucence=5, shown=True):
@@ -177,6 +168,4 @@ class DesktopTest(unittest.TestCase):
         cls.desktop.xvfb.terminate()
 
     def tearDown(self):
-        self.desktop.run("wineserver", "-k")
-        self.desktop.run("wineserver", "-w", timeout=30)
-        self.desktop.keep_wineserver()
+        self.desktop.end_wine()

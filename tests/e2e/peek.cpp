@@ -8,10 +8,9 @@
 //   peek msgbox CAPTION      the box's text, then "ok X Y", its OK button's centre; exit 1 if none
 //   peek foreground          the title of the foreground window
 //   peek post CLASS MSG LP   posts MSG (a number, or a name to register) to each window of the class
-//   peek broadcast NAME      sends the registered message NAME to every top-level window
 //   peek endsession CLASS    WM_QUERYENDSESSION, then WM_ENDSESSION if agreed, to each window of the class;
 //                            returns once WM_ENDSESSION has been answered
-//   peek app LOGFILE         a window "Presentation" covering the screen, logging "click X Y" per left click
+//   peek app                 a window "Presentation" covering the screen, as the user's own application
 #include <windows.h>
 
 #include <cstdio>
@@ -57,28 +56,16 @@ std::vector<HWND> TopLevel(const std::wstring& windowClass) {
     return found;
 }
 
-FILE* appLog = nullptr;
-
-LRESULT CALLBACK AppProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_LBUTTONDOWN) {
-        std::fprintf(appLog, "click %d %d\n", static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        std::fflush(appLog);
-    }
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-int App(const wchar_t* logFile) {
-    appLog = _wfopen(logFile, L"a");
+int App() {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = AppProc;
+    wc.lpfnWndProc = ::DefWindowProcW;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
     wc.lpszClassName = L"TrailglintTestApp";
     ::RegisterClassW(&wc);
-    HWND w = ::CreateWindowExW(0, wc.lpszClassName, L"Presentation", WS_POPUP | WS_VISIBLE, 0, 0,
-                               ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                               nullptr, nullptr);
-    ::SetForegroundWindow(w);
+    ::SetForegroundWindow(::CreateWindowExW(0, wc.lpszClassName, L"Presentation", WS_POPUP | WS_VISIBLE, 0, 0,
+                                            ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr,
+                                            nullptr, nullptr, nullptr));
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
     return 0;
@@ -119,9 +106,6 @@ int wmain(int argc, wchar_t** argv) {
         Print(L"ok " + std::to_wstring((r.left + r.right) / 2) + L" " + std::to_wstring((r.top + r.bottom) / 2));
     } else if (command == L"post" && argc == 5) {
         for (HWND w : TopLevel(target)) ::PostMessageW(w, Message(argv[3]), 0, std::stol(argv[4], nullptr, 0));
-    } else if (command == L"broadcast") {
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutW(HWND_BROADCAST, Message(target), 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     } else if (command == L"endsession") {
         for (HWND w : TopLevel(target)) {
             DWORD_PTR agreed = 0, ignored = 0;
@@ -131,7 +115,7 @@ int wmain(int argc, wchar_t** argv) {
                 ::SendMessageTimeoutW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &ignored);
         }
     } else if (command == L"app") {
-        return App(target.c_str());
+        return App();
     } else {
         return 2;
     }

@@ -13,7 +13,7 @@ ALPHA = [None, 230, 210, 190, 165, 135, 105, 75, 45, 15, 0]  # by translucency i
 class Marker(DesktopTest):
     def setUp(self):
         self.desktop.move(20, 20)  # Wine learns where the pointer is when it moves
-        self.clicks = self.desktop.start_app()
+        self.desktop.start_app()
 
     def start(self, **look):
         self.program = Program(self.desktop, ini=settings(**look))
@@ -23,7 +23,7 @@ class Marker(DesktopTest):
         def centred():  # to the pixel, a half to the even one
             _, left, top, w, h, *_ = self.desktop.marker()
             return (left, top) == (round(x - w / 2), round(y - h / 2))
-        wait_for(f"the marker centred at {x},{y}", centred, timeout=5, interval=0.02)
+        wait_for(f"the marker centred at {x},{y}", centred, timeout=5)
 
     def test_each_stored_look_is_drawn_as_its_menus_say_and_follows_the_cursor(self):
         # glyph (above eight: the first), size, colour and translucency indexes, a place for the cursor,
@@ -46,7 +46,7 @@ class Marker(DesktopTest):
                     self.assertIn("not found" if ALPHA[level] is None else f"= {ALPHA[level] * 0x01010101}", opacity)
                     if glyph in (1, 7, 9):  # filled at the cursor; Xvfb draws no alpha, so the colour shows
                         shot = self.desktop.run("import", "-window", "root", "-crop", "1x1+%d+%d" % at, "-depth", "8",
-                                                 "txt:-").stdout
+                                                "txt:-").stdout
                         self.assertIn("(%d,%d,%d)" % COLOURS[colour - 1], shot.replace(" ", ""))
                     self.assertEqual(self.program.quit(process), 0)
                     self.assertEqual(self.program.saved()["Pointer Type"], str(glyph if glyph <= 8 else 1))
@@ -59,24 +59,15 @@ class Marker(DesktopTest):
         self.desktop.move(500, 400)
         self.assertCentredAt(500, 400)
         self.desktop.click(500, 400)
-        wait_for("the marker hidden", lambda: not self.desktop.shown(), timeout=5)
+        wait_for("the marker hidden", lambda: not self.desktop.shown())
         self.assertEqual(self.desktop.peek("foreground")[1], ["Presentation"], "the focus stays where it was")
-        self.assertEqual(self.clicks.read_text(), "", "the click was the marker's")
         self.desktop.key("F9")
         time.sleep(0.3)
         self.assertFalse(self.desktop.menus() or self.desktop.shown(), "F9 while hidden")
         self.desktop.move(301, 300)
         self.desktop.key("F12")
-        wait_for("the marker shown", self.desktop.shown, timeout=5)
+        wait_for("the marker shown", self.desktop.shown)
         self.assertCentredAt(301, 300)
-
-    def test_a_click_in_a_rings_centre_reaches_the_window_underneath(self):
-        self.start(glyph=2)
-        self.desktop.move(512, 384)
-        self.assertCentredAt(512, 384)
-        self.desktop.click(512, 384)
-        wait_for("the click in the application", lambda: "click 512 384" in self.clicks.read_text(), timeout=5)
-        self.assertTrue(self.desktop.shown())
 
 
 if __name__ == "__main__":

@@ -9,18 +9,15 @@
 #include "app/settings.h"
 
 TEST(StoredNumbers, RoundHalvesToEvenAndFallBackOnAnythingElse) {
-    struct Case {
-        const wchar_t* text;
-        std::optional<std::int64_t> value;  // empty: outside the range
-    };
-    for (const Case& c : {Case{L"6.5", 6}, {L"7.5", 8},      {L"12.5", 12},       {L"-2.5", -2},
-                          {L"2.51", 3},    {L" -3\t", -3},   {L"+4", 4},          {L"007", 7},
-                          {L".5", 0},      {L"0.", 0},       {L"-32768", -32768}, {L"32767.4", 32767},
-                          {L"abc", 99},    {L"1e3", 99},     {L"12abc", 99},      {L"", 99},
-                          {L"&H10", 99},   {L"1,000", 99},   {L".", 99},          {L"-", 99},
-                          {L"32768", {}},  {L"32767.5", {}}, {L"-32769", {}},     {L"99999999999999999999999", {}}}) {
-        EXPECT_EQ(WholeNumber(c.text, 99, -32768, 32767), c.value) << c.text;
-    }
+    const std::optional<std::int64_t> kOut;  // outside the range
+    const std::pair<const wchar_t*, std::optional<std::int64_t>> kCases[] = {
+        {L"6.5", 6},      {L"7.5", 8},        {L"12.5", 12},       {L"-2.5", -2},
+        {L"2.51", 3},     {L" -3\t", -3},     {L"+4", 4},          {L"007", 7},
+        {L".5", 0},       {L"0.", 0},         {L"-32768", -32768}, {L"32767.4", 32767},
+        {L"abc", 99},     {L"1e3", 99},       {L"12abc", 99},      {L"", 99},
+        {L"&H10", 99},    {L"1,000", 99},     {L".", 99},          {L"-", 99},
+        {L"32768", kOut}, {L"32767.5", kOut}, {L"-32769", kOut},   {L"99999999999999999999999", kOut}};
+    for (const auto& [text, value] : kCases) EXPECT_EQ(WholeNumber(text, 99, -32768, 32767), value) << text;
 }
 
 TEST(StoredSettings, DefaultsChecksAndTheGlyphCorrection) {
@@ -42,22 +39,8 @@ TEST(StoredSettings, DefaultsChecksAndTheGlyphCorrection) {
     for (const wchar_t* above : {L"9", L"300", L"32767"}) EXPECT_EQ(from({{5, above}})->glyphIndex, 1) << above;
     EXPECT_EQ(from({{2, L"abc"}, {3, L""}, {5, L"x"}})->sizeIndex, 16);
 
-    struct Refused {
-        std::size_t key;
-        const wchar_t* text;
-    };
-    for (const Refused& r : {Refused{2, L"17"},
-                             {2, L"0"},
-                             {2, L"40000"},
-                             {3, L"0"},
-                             {3, L"8"},
-                             {4, L"11"},
-                             {4, L"-1"},
-                             {5, L"0"},
-                             {5, L"-3"},
-                             {5, L"32768"},
-                             {0, L"2147483648"},
-                             {1, L"-2147483649"}}) {
-        EXPECT_FALSE(from({{r.key, r.text}})) << r.key << "=" << r.text;
-    }
+    const std::pair<std::size_t, const wchar_t*> kRefused[] = {
+        {2, L"17"}, {2, L"0"}, {2, L"40000"}, {3, L"0"},     {3, L"8"},          {4, L"11"},
+        {4, L"-1"}, {5, L"0"}, {5, L"-3"},    {5, L"32768"}, {0, L"2147483648"}, {1, L"-2147483649"}};
+    for (const auto& [key, text] : kRefused) EXPECT_FALSE(from({{key, text}})) << key << "=" << text;
 }

@@ -25,31 +25,24 @@ void Put(const fs::path& path, const std::string& bytes) { std::ofstream(path, s
 }  // namespace
 
 TEST(ProfileFile, ValuesComeBackCutAt255BytesWithoutSplittingACharacter) {
-    const char* locale = std::getenv("LC_ALL");
     const bool japanese = ::GetACP() == 932;
-    if (locale && std::string(locale).rfind("ja_JP", 0) == 0) {
-        ASSERT_TRUE(japanese) << "the Japanese run is in 932";
-    }
-
+    const char* locale = std::getenv("LC_ALL");
+    EXPECT_EQ(japanese, locale && std::string(locale).rfind("ja_JP", 0) == 0) << "932 in the Japanese run only";
     const fs::path path = fs::temp_directory_path() / L"トレイル.ini";
     fs::remove(path);
     SettingsFile file;
     ASSERT_TRUE(file.Bind(path.wstring(), false));
-    const std::wstring kana(200, L'あ');
-    struct Case {
-        std::wstring written, read;
-    };
-    for (const Case& c : {Case{std::wstring(300, L'a'), std::wstring(255, L'a')},
-                          {L"a" + kana, japanese ? L"a" + kana.substr(0, 127) : L"a" + std::wstring(200, L'?')},
-                          {kana, japanese ? kana.substr(0, 127) : std::wstring(200, L'?')},
-                          {L"", L""}}) {
-        ASSERT_TRUE(file.Write(L"Window Design", L"Value", c.written));
-        EXPECT_EQ(file.Read(L"window design", L"VALUE"), c.read) << c.written.size() << " characters";
+    const std::wstring kana(200, L'あ'), cut = japanese ? kana.substr(0, 127) : std::wstring(200, L'?');
+    for (const auto& [written, read] : {std::pair{std::wstring(300, L'a'), std::wstring(255, L'a')},
+                                        {L"a" + kana, L"a" + cut},
+                                        {kana, cut},
+                                        {L"", L""}}) {
+        ASSERT_TRUE(file.Write(L"Window Design", L"Value", written));
+        EXPECT_EQ(file.Read(L"window design", L"VALUE"), read) << written.size() << " characters";
     }
-    EXPECT_EQ(file.Read(L"Window Design", L"Missing"), L"");
-    EXPECT_EQ(file.ReadNumber(L"Window Design", L"Value", 16), 16);
     ASSERT_TRUE(file.Write(L"Window Design", L"Value", L"7.5"));
     EXPECT_EQ(file.ReadNumber(L"Window Design", L"Value", 16), 8);
+    EXPECT_EQ(file.ReadNumber(L"Window Design", L"Missing", 16), 16);
     fs::remove(path);
 }
 
