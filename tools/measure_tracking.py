@@ -69,14 +69,12 @@ def main():
         # The user's application lies under the cursor, as it would: Wine learns
         # of pointer motion from the Windows window the pointer is over.
         desktop.start_app()
-        program = harness.Program(desktop, "measure", ini=harness.settings(glyph=1))
-        program.start()
-        program.wait_for_marker()
-        window_id, = desktop.x_windows_named("Trailglint")
+        harness.Program(desktop, ini=harness.settings(glyph=1)).start()
+        window_id = desktop.run("xdotool", "search", "--onlyvisible", "--name", "^Trailglint$").stdout.split()[0]
         props = subprocess.run(["xprop", "-id", window_id, "_NET_WM_PID"], env=desktop.env, capture_output=True,
                                text=True).stdout
         pid = int(props.split("=")[1])
-        x = X(desktop.display)
+        x = X(desktop.env["DISPLAY"])
         window = int(window_id)
         w, h = desktop.marker()[3:5]
 
@@ -117,7 +115,8 @@ def main():
               f"p95 {finite[int(len(finite) * 0.95) - 1]:.1f} ms, max {finite[-1]:.1f} ms, "
               f"missed {len(lags) - len(finite)}")
     finally:
-        desktop.close()
+        desktop.run("wineserver", "-k")
+        desktop.xvfb.terminate()
 
 
 if __name__ == "__main__":
