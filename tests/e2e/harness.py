@@ -17,7 +17,7 @@ WM_CLOSE, TRAY_MESSAGE = 0x10, 0x8001  # the tray icon's callback is WM_APP + 1
 QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
 
-def wait_for(what, condition, timeout=10.0):
+def wait_for(what, condition, timeout=20.0):
     """Polls until condition() gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while not (value := condition()):

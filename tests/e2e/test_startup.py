@@ -20,13 +20,15 @@ class Startup(DesktopTest):
                 locked = {"folder": program.folder, "file": program.ini}.get(locked)
                 if locked:
                     subprocess.run(["chattr", "+i", str(locked)], check=True)
+                process = program.start()
                 try:
-                    process = program.start()
                     self.assertEqual(self.desktop.marker()[0], int(ini is not None), "hidden on a first start")
                     self.assertEqual(program.ini.read_bytes() if program.ini.exists() else None,
                                      ini.encode() if ini else None if locked else b"", "created empty where it can be")
                     self.assertEqual(program.quit(process), 0)
                 finally:
+                    if process.poll() is None:  # nothing left behind by a failed row
+                        self.tearDown()
                     if locked:
                         subprocess.run(["chattr", "-i", str(locked)], check=True)
                 self.assertIsNone(self.desktop.message_box())

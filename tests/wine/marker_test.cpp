@@ -5,6 +5,9 @@
 #include <winternl.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "platform/error.h"
@@ -59,6 +62,15 @@ LRESULT CALLBACK SeeMenus(int code, WPARAM w, LPARAM l) {
 
 void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR timer, DWORD) { ::KillTimer(nullptr, timer), ::EndMenu(); }
 
+// The session ends while the menu is up; once it has been told, the file is
+// the user's again.
+const std::filesystem::path loggedOff = std::filesystem::temp_directory_path() / L"logoff.ini";
+void CALLBACK LogOffNow(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    ::SendMessageW(::FindWindowW(L"TrailglintMarker", nullptr), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    std::ofstream(loggedOff, std::ios::binary) << "edited";
+}
+
 LRESULT CALLBACK VetoEveryWindow(int code, WPARAM w, LPARAM l) {
     return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, w, l);
 }
@@ -70,6 +82,20 @@ TEST(MarkerWindow, AWindowThatCannotBeCreatedFailsTheStart) {
     Settings settings;
     EXPECT_THROW(MarkerWindow(settings, L""), RaisedError);
     ::UnhookWindowsHookEx(veto);
+}
+
+TEST(MarkerWindow, ALogOffWhileTheMenuIsUpUnloadsOnceAndEndsTheProgramWhenTheMenuHasClosed) {
+    std::filesystem::remove(loggedOff);
+    Settings settings;
+    MarkerWindow marker(settings, loggedOff.wstring());
+    HWND window = marker.Handle();
+    ::SetTimer(nullptr, 0, 30, LogOffNow);
+    marker.OpenMenu();
+    std::ifstream saved(loggedOff, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "edited") << "saved again after the log-off";
+    EXPECT_FALSE(::IsWindow(window));
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop is told to end";
 }
 
 TEST(MarkerWindow, ALongTalkLeavesNoGdiOrUserObjectBehind) {
