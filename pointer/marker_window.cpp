@@ -126,7 +126,7 @@ LRESULT CALLBACK MarkerWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == taskbarCreated_) {
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // A restarted shell has lost the icon.
         if (tray_.Shown()) tray_.Add();
         return 0;
