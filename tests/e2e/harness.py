@@ -36,10 +36,11 @@ class Desktop:
         self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"], **QUIET)
         wait_for("the X display", Path(f"/tmp/.X11-unix/X{n}").exists)
         prefix = str(WORK / "wineprefix")
-        self.env = dict(os.environ, DISPLAY=f":{n}", TG_WINEPREFIX=prefix, LC_ALL="C.UTF-8")
-        subprocess.run(["bash", "-c", f'source "{ROOT}/scripts/wine-env.sh" && tg_prepare_wineprefix'],
-                       env=self.env, check=True)
-        self.env.update(WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        # The project's Wine environment (prefix, and the loader this machine can run), prepared once.
+        setup = subprocess.run(["bash", "-c", f'source "{ROOT}/scripts/wine-env.sh" && tg_prepare_wineprefix && env -0'],
+                               env=dict(os.environ, DISPLAY=f":{n}", TG_WINEPREFIX=prefix, LC_ALL="C.UTF-8"),
+                               check=True, capture_output=True).stdout.decode()
+        self.env = dict(item.split("=", 1) for item in setup.split("\0") if "=" in item)
         self.drive_c = WORK / "wineprefix" / "drive_c"
         shutil.copy(PEEK, self.drive_c / "peek.exe")
         self.end_wine(wait=False)
