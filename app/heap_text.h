@@ -23,7 +23,6 @@ public:
     std::wstring Text() const;
     void Clear();
 
-    std::int32_t Length() const { return length_; }
     const void* Block() const { return block_; }
 
 private:
