@@ -23,7 +23,7 @@ int Program::Run() {
         const std::optional<Settings> stored = LoadSettings(settingsPath_);
         if (!stored) return FailedStart();
         settings_ = *stored;
-        marker_ = std::make_unique<MarkerWindow>(settings_, settingsPath_);
+        marker_ = std::make_unique<MarkerWindow>(settings_, [this] { SaveSettings(settings_, settingsPath_); });
     } catch (const std::exception&) {
         return FailedStart();
     }

@@ -60,33 +60,3 @@ std::optional<Settings> LoadSettings(const std::wstring& path) {
         values[i] = file.Read(kStoredKeys[i].section, kStoredKeys[i].key);
     return SettingsFrom(values);
 }
-
-void WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
-    SettingsFile file;
-    file.Bind(path, false);  // a file deleted while the program ran comes back
-    const StoredValues values = ValuesOf(settings);
-    for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
-        file.Write(kStoredKeys[i].section, kStoredKeys[i].key, values[i]);
-}
-
-void SaveSettings(const Settings& settings, const std::wstring& path) {
-    if (!SettingsFile().Bind(path, false)) return;  // no file, and none can be made
-    const std::wstring copy = path + L".saving";
-    if (!::CopyFileW(path.c_str(), copy.c_str(), FALSE)) {
-        WriteSettingsInPlace(settings, path);
-        return;
-    }
-    // The copy of a read-only file is read-only too: make it writable, and
-    // let the replace below find out whether the file itself may change.
-    ::SetFileAttributesW(copy.c_str(), ::GetFileAttributesW(copy.c_str()) & ~DWORD{FILE_ATTRIBUTE_READONLY});
-    WriteSettingsInPlace(settings, copy);
-    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // flush any cached copy
-    {
-        const UniqueFile written(::CreateFileW(copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                               FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (written) ::FlushFileBuffers(written.get());
-    }
-    if (!::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileW(copy.c_str());
-    }
-}

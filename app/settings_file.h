@@ -36,11 +36,15 @@ private:
 // program cannot start with.
 std::optional<Settings> LoadSettings(const std::wstring& path);
 
-// Writes the seven values to a copy beside the file and puts the copy in the
-// file's place in one step, so that an interrupted save leaves the old file
-// whole. Where no copy can be made (a folder that cannot be written) it
-// writes in place; where the file cannot be replaced, nothing is written.
-void SaveSettings(const Settings& settings, const std::wstring& path);
+// Puts the seven values in the file so that it is either the old file, whole,
+// or the new one, whole: they go into a copy beside it, every write is checked
+// and the copy is read back (the seven values, and every other section and key
+// as they were) before it replaces the file in one step. While another program
+// holds the file, the replace is tried again for about two seconds. Any failure
+// leaves the file as it was and no copy behind. Only a folder that refuses a
+// new file has the values written in place. Answers whether they were saved.
+bool SaveSettings(const Settings& settings, const std::wstring& path);
 
-// The seven values written one by one into the file itself.
-void WriteSettingsInPlace(const Settings& settings, const std::wstring& path);
+// The seven values written one by one into the file itself, each failure
+// ignored. Answers whether every write was accepted.
+bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path);

@@ -11,10 +11,10 @@ int main() {
     settings.shown = true;
     bench::Report("create a shown marker", 100, [&] {
         const auto start = bench::Clock::now();
-        MarkerWindow marker(settings, L"");
+        MarkerWindow marker(settings, {});
         return bench::MicrosSince(start);
     });
-    MarkerWindow marker(settings, L"");
+    MarkerWindow marker(settings, {});
     CursorProbe mouse;
     mouse.MoveToX(400);
     mouse.MoveToY(300);

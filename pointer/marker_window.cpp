@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <exception>
 
-#include "app/settings_file.h"
 #include "platform/error.h"
 #include "pointer/geometry.h"
 #include "tray/tray_events.h"
@@ -27,7 +26,7 @@ HICON ProgramIcon(int size) {
 // 32 x 32 and transparent in every pixel (AND mask set, XOR clear): over the
 // marker's shape the real cursor never shows.
 UniqueCursor InvisibleCursor() {
-    std::array<BYTE, 32 * 32 / 8> andMask;
+    std::array<BYTE, 32 * 32 / 8> andMask{};
     std::array<BYTE, 32 * 32 / 8> xorMask{};
     andMask.fill(0xFF);
     return UniqueCursor(::CreateCursor(::GetModuleHandleW(nullptr), 0, 0, 32, 32, andMask.data(), xorMask.data()));
@@ -49,8 +48,8 @@ std::int32_t ToStoredTwips(LONG pixels, LONG dpi) {
 
 }  // namespace
 
-MarkerWindow::MarkerWindow(Settings& settings, std::wstring settingsPath)
-    : settings_(settings), settingsPath_(std::move(settingsPath)), dpi_(ScreenDpi()) {
+MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSettings)
+    : settings_(settings), saveSettings_(std::move(saveSettings)), dpi_(ScreenDpi()) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -96,6 +95,7 @@ MarkerWindow::MarkerWindow(Settings& settings, std::wstring settingsPath)
 }
 
 MarkerWindow::~MarkerWindow() {
+    tray_.Delete();  // while the window it reports to still exists
     if (dc_ && window_) ::SelectObject(dc_, ::GetStockObject(SYSTEM_FONT));  // so that the font can go
     window_.reset();
 }
@@ -205,11 +205,11 @@ void MarkerWindow::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     reshapeHeld_ = true;
+    // Saved first: the shell call below lets sent messages in, and a session
+    // end arriving there must find the settings already saved.
+    settings_.top = ToStoredTwips(bounds_.top, dpi_.y);
+    settings_.left = ToStoredTwips(bounds_.left, dpi_.x);
+    if (saveSettings_) saveSettings_();
     tray_.Delete();
-    RECT place{};
-    ::GetWindowRect(window_.get(), &place);
-    settings_.top = ToStoredTwips(place.top, dpi_.y);
-    settings_.left = ToStoredTwips(place.left, dpi_.x);
-    SaveSettings(settings_, settingsPath_);
     cursor_.Show();
 }

@@ -3,7 +3,7 @@
 // and centred on the cursor every 10 ms, with its tray icon and popup menu.
 #include <windows.h>
 
-#include <string>
+#include <functional>
 
 #include "app/settings.h"
 #include "platform/unique_handle.h"
@@ -15,9 +15,11 @@ public:
     // Creates the window with the look the settings give (their indexes
     // checked where they were loaded), adds the tray icon, centres the window
     // on the cursor, shapes it, shows it if the settings say so and makes it
-    // topmost. Raises when Windows refuses the window.
-    MarkerWindow(Settings& settings, std::wstring settingsPath);
-    // Destroys the window as it is, saving nothing (a failed start).
+    // topmost. Raises when Windows refuses the window. saveSettings is called
+    // once, when the window unloads, with the settings as they stand then.
+    MarkerWindow(Settings& settings, std::function<void()> saveSettings);
+    // Removes the tray icon and destroys the window as it is, saving nothing
+    // (a failed start).
     ~MarkerWindow();
     MarkerWindow(const MarkerWindow&) = delete;
     MarkerWindow& operator=(const MarkerWindow&) = delete;
@@ -61,17 +63,18 @@ private:
     void Close();
     // The session is ending: Windows may end the process once this returns.
     void EndSession();
-    // Once, whatever asked: tray icon removed, position and settings saved,
-    // real cursor shown.
+    // Once, whatever asked: position and settings saved, then the tray icon
+    // removed and the real cursor shown.
     void Unload();
 
     Settings& settings_;
-    const std::wstring settingsPath_;
+    const std::function<void()> saveSettings_;
     POINT dpi_{96, 96};
     UINT taskbarCreated_ = 0;
     UniqueCursor invisibleCursor_;
     UniqueFont font_;
     UniqueBrush background_;
+    // Destroyed in reverse: the tray icon goes while its window still exists.
     UniqueWindow window_;
     HDC dc_ = nullptr;  // the window's own (CS_OWNDC), the font selected
     UniqueWindow menuOwner_;

@@ -41,10 +41,16 @@ UniqueMenu BuildMenu(const Settings& s) {
 void MarkerWindow::OpenMenu() {
     if (menuOpen_ || unloaded_) return;
     menuOpen_ = true;
-    cursor_.Show();
-    const unsigned command = TrackMenu();
-    if (!unloaded_) RunCommand(command);
+    unsigned command = 0;
+    try {
+        cursor_.Show();
+        command = TrackMenu();
+    } catch (...) {
+        menuOpen_ = false;  // or the tick, the tray and close requests stay ignored for good
+        throw;
+    }
     menuOpen_ = false;
+    if (!unloaded_) RunCommand(command);
     if (unloaded_ || closeAfterMenu_) {
         Close();
         return;

@@ -16,10 +16,12 @@ void MarkerWindow::OnTick() {
 
 void MarkerWindow::CentreOnCursor() {
     if (menuOpen_ || unloaded_) return;
-    // Left from one reading of the cursor, top from another; the window moves
+    // Where the cursor cannot be read, the marker stays where it is; it moves
     // only when it is not already there.
-    const int left = CentredEdge(cursor_.X(), bounds_.right - bounds_.left);
-    const int top = CentredEdge(cursor_.Y(), bounds_.bottom - bounds_.top);
+    const std::optional<POINT> cursor = cursor_.Position();
+    if (!cursor) return;
+    const int left = CentredEdge(cursor->x, bounds_.right - bounds_.left);
+    const int top = CentredEdge(cursor->y, bounds_.bottom - bounds_.top);
     if (left == bounds_.left && top == bounds_.top) return;
     ::OffsetRect(&bounds_, left - bounds_.left, top - bounds_.top);
     ::SetWindowPos(window_.get(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -7,12 +7,11 @@
 namespace {
 
 // Far more text than any window shows.
-constexpr LRESULT kLongestText = 16 * 1024 * 1024;
+constexpr LRESULT kLongestText = LRESULT{16} * 1024 * 1024;
 
 POINT CursorPosition() {
     POINT p{};
-    if (!::GetCursorPos(&p)) p = {};
-    return p;
+    return ::GetCursorPos(&p) ? p : POINT{};
 }
 
 // Each query takes its own reading of the cursor.
@@ -32,6 +31,12 @@ std::wstring Read255(Query query) {
 }
 
 }  // namespace
+
+std::optional<POINT> CursorProbe::Position() const {
+    POINT p{};
+    if (!::GetCursorPos(&p)) return std::nullopt;
+    return p;
+}
 
 LONG CursorProbe::X() const { return CursorPosition().x; }
 

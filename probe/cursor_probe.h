@@ -4,11 +4,15 @@
 // Holds no state: every answer is read from Windows when asked.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class CursorProbe {
 public:
-    // Cursor position in screen pixels ((0, 0) when it cannot be read).
+    // Cursor position in screen pixels; empty when it cannot be read (the
+    // secure desktop of a UAC prompt or the lock screen).
+    std::optional<POINT> Position() const;
+    // The same, (0, 0) when it cannot be read.
     LONG X() const;
     LONG Y() const;
     // Moves the cursor along one axis, keeping the other coordinate.

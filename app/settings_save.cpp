@@ -1,0 +1,126 @@
+// The save at the end of a run: through a copy that is checked before it
+// replaces the file, so that a full disk or a file another program holds never
+// leaves a cut file behind.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/settings_file.h"
+#include "platform/unique_handle.h"
+
+namespace {
+
+// How long a file held by another program (a virus scanner, an indexer, a
+// sync client) is waited for: 20 tries, 100 ms apart.
+constexpr int kReplaceTries = 20;
+constexpr DWORD kReplacePauseMs = 100;
+
+bool SameKey(const std::wstring& a, const std::wstring& b) {
+    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+// A NUL-separated list from a profile call that answers size - 2 when it
+// did not fit.
+template <typename Read>
+std::vector<std::wstring> ProfileList(Read read) {
+    for (DWORD size = 4096;; size *= 2) {
+        std::wstring buffer(size, L'\0');
+        const DWORD chars = read(buffer.data(), size);
+        if (chars + 2 >= size) continue;
+        std::vector<std::wstring> items;
+        for (std::size_t at = 0; at < chars && buffer[at] != L'\0'; at += items.back().size() + 1)
+            items.emplace_back(buffer.c_str() + at);
+        return items;
+    }
+}
+
+// Everything the profile service reads from the file but the program's own
+// seven values: each section that holds anything else, and its lines.
+std::vector<std::wstring> OtherLines(const std::wstring& path) {
+    std::vector<std::wstring> lines;
+    const auto sections = ProfileList(
+        [&](wchar_t* buffer, DWORD size) { return ::GetPrivateProfileSectionNamesW(buffer, size, path.c_str()); });
+    for (const std::wstring& section : sections) {
+        std::vector<std::wstring> kept;
+        const auto entries = ProfileList([&](wchar_t* buffer, DWORD size) {
+            return ::GetPrivateProfileSectionW(section.c_str(), buffer, size, path.c_str());
+        });
+        for (const std::wstring& entry : entries) {
+            const std::wstring key = entry.substr(0, entry.find(L'='));
+            bool own = false;
+            for (const StoredKey& stored : kStoredKeys)
+                own = own || (SameKey(section, stored.section) && SameKey(key, stored.key));
+            if (!own) kept.push_back(entry);
+        }
+        if (kept.empty()) continue;
+        lines.push_back(L"[" + section + L"]");
+        lines.insert(lines.end(), kept.begin(), kept.end());
+    }
+    return lines;
+}
+
+// The seven values written into the copy, every write accepted, and the copy
+// on the disk holding them and everything else the file held.
+bool WriteAndCheck(const Settings& settings, const std::wstring& copy, const std::vector<std::wstring>& others) {
+    if (!WriteSettingsInPlace(settings, copy)) return false;
+    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // out of any cache, onto the disk
+    const UniqueFile written(::CreateFileW(copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!written || !::FlushFileBuffers(written.get())) return false;
+    SettingsFile readBack;
+    if (!readBack.Bind(copy, false)) return false;
+    const StoredValues values = ValuesOf(settings);
+    for (std::size_t i = 0; i < kStoredKeys.size(); ++i) {
+        if (readBack.Read(kStoredKeys[i].section, kStoredKeys[i].key) != values[i]) return false;
+    }
+    return OtherLines(copy) == others;
+}
+
+bool ReadOnly(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// Retried while another program has the file open without delete sharing
+// (the file is not read-only: that was asked first).
+bool Replace(const std::wstring& copy, const std::wstring& path) {
+    for (int tries = 1;; ++tries) {
+        if (::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = ::GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+        if (!held || tries == kReplaceTries) return false;
+        ::Sleep(kReplacePauseMs);
+    }
+}
+
+}  // namespace
+
+bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
+    SettingsFile file;
+    file.Bind(path, false);  // a file deleted while the program ran comes back
+    const StoredValues values = ValuesOf(settings);
+    bool all = true;
+    for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
+        all = file.Write(kStoredKeys[i].section, kStoredKeys[i].key, values[i]) && all;
+    return all;
+}
+
+bool SaveSettings(const Settings& settings, const std::wstring& path) {
+    // A read-only file is the user's word that it stays as it is (a replace
+    // would not ask everywhere).
+    if (ReadOnly(path) || !SettingsFile().Bind(path, false)) return false;  // or no file, and none can be made
+    const std::wstring copy = path + L".saving";
+    if (!::CopyFileW(path.c_str(), copy.c_str(), FALSE)) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(copy.c_str());  // what a full disk let through
+        // A folder that takes no new file: the file itself is all there is.
+        return error == ERROR_ACCESS_DENIED && WriteSettingsInPlace(settings, path);
+    }
+    // A stale copy left read-only must not stop the writes.
+    ::SetFileAttributesW(copy.c_str(), ::GetFileAttributesW(copy.c_str()) & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    if (WriteAndCheck(settings, copy, OtherLines(path)) && Replace(copy, path)) return true;
+    ::DeleteFileW(copy.c_str());
+    return false;
+}
