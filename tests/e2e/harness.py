@@ -1,6 +1,7 @@
 """A virtual desktop with Wine for the end-to-end tests: each test starts a copy
 of the real Trailglint.exe as a person would and reads back what it did through
-X, the peek helper and the settings file."""
+X (a top-level Wine window is an X window), the settings file, and the peek
+helper for the little X cannot see."""
 import os
 import shutil
 import subprocess
@@ -12,7 +13,7 @@ ROOT = Path(__file__).resolve().parents[2]
 EXE = Path(os.environ.get("TRAILGLINT_EXE", ROOT / "build/mingw/Trailglint.exe"))
 PEEK = Path(os.environ.get("TRAILGLINT_PEEK", ROOT / "build/mingw/tests/e2e/peek.exe"))
 WORK = Path(os.environ.get("TRAILGLINT_E2E_WORK", ROOT / "build/mingw/e2e-work"))
-MARKER, TITLE = "TrailglintMarker", "Trailglint (ver 1.0.1) [Ember]"
+MARKER, TITLE = "TrailglintMarker", r"Trailglint \(ver 1\.0\.1\) \[Ember\]"
 WM_CLOSE, TRAY_MESSAGE = 0x10, 0x8001  # the tray icon's callback is WM_APP + 1
 QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
@@ -33,13 +34,14 @@ class Desktop:
     def __init__(self):
         WORK.mkdir(parents=True, exist_ok=True)
         n = next(n for n in range(91, 140) if not Path(f"/tmp/.X{n}-lock").exists())
-        self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"], **QUIET)
+        # -noreset: the pointer stays where a test put it while no client is connected.
+        self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
+                                     **QUIET)
         wait_for("the X display", Path(f"/tmp/.X11-unix/X{n}").exists)
-        prefix = str(WORK / "wineprefix")
         # The project's Wine environment (prefix, and the loader this machine can run), prepared once.
         setup = subprocess.run(["bash", "-c", f'source "{ROOT}/scripts/wine-env.sh" && tg_prepare_wineprefix && env -0'],
-                               env=dict(os.environ, DISPLAY=f":{n}", TG_WINEPREFIX=prefix, LC_ALL="C.UTF-8"),
-                               check=True, capture_output=True).stdout.decode()
+                               env=dict(os.environ, DISPLAY=f":{n}", TG_WINEPREFIX=str(WORK / "wineprefix"),
+                                        LC_ALL="C.UTF-8"), check=True, capture_output=True).stdout.decode()
         self.env = dict(item.split("=", 1) for item in setup.split("\0") if "=" in item)
         self.drive_c = WORK / "wineprefix" / "drive_c"
         shutil.copy(PEEK, self.drive_c / "peek.exe")
@@ -58,32 +60,51 @@ class Desktop:
     def peek(self, *args):
         out = WORK / "peek.out"  # through a file: Wine's service processes would hold a pipe open
         with open(out, "wb") as sink:
-            code = subprocess.run(["wine", str(self.drive_c / "peek.exe"), *map(str, args)], env=self.env,
-                                  stdout=sink, stderr=subprocess.DEVNULL, timeout=60).returncode
-        return code, [line.rstrip("\r") for line in out.read_bytes().decode("utf-8").splitlines()]
+            subprocess.run(["wine", str(self.drive_c / "peek.exe"), *map(str, args)], env=self.env, stdout=sink,
+                           stderr=subprocess.DEVNULL, timeout=60)
+        return [line.rstrip("\r") for line in out.read_bytes().decode("utf-8").splitlines()]
 
-    def windows(self, window_class=MARKER):
-        """(visible, x, y, width, height, topmost, centre in region, region's area) per top-level window."""
-        return [tuple(int(v) for v in line.split()[1:]) for line in self.peek("find", window_class)[1]]
+    def shown(self, *search):
+        """(x, y, width, height) of each mapped X window the xdotool search finds."""
+        out = self.run("xdotool", "search", "--all", "--onlyvisible", *search, "getwindowgeometry", "--shell",
+                       "%@").stdout.split()
+        values = [int(item.split("=")[1]) for item in out if item.split("=")[0] in ("X", "Y", "WIDTH", "HEIGHT")]
+        return [tuple(values[i:i + 4]) for i in range(0, len(values), 4)]
 
     def marker(self):
-        (marker,) = self.windows()
-        return marker
+        """Where the marker is while it is shown, else None."""
+        found = self.shown("--name", "^Trailglint$")
+        return found[0] if found else None
 
-    def shown(self):
-        return self.marker()[0] == 1
+    def menus(self, process):
+        """The program's open popup menus, the top one first (submenus open to its right)."""
+        return sorted(w for w in self.shown("--pid", str(process.pid), "--name", "^$") if w[2] > 1)
 
-    def menus(self):
-        """The open popup menus, the top one first (submenus open to its right)."""
-        return sorted((w for w in self.windows("#32768") if w[0]), key=lambda w: w[1])
+    def tray_icon(self):
+        """The centre of the first icon in Wine's tray window, shown while it holds an icon."""
+        found = self.shown("--name", "^Wine System Tray$")
+        return (found[0][0] + 10, found[0][1] + 10) if found else None
 
     def message_box(self):
-        """(text, ok_x, ok_y) of the box with the program's title, or None."""
-        code, lines = self.peek("msgbox", TITLE)
-        return (lines[0], *map(int, lines[1].split()[1:])) if code == 0 else None
+        """The text of the box with the program's title, or None."""
+        return self.peek("msgbox", TITLE.replace("\\", ""))[0] if self.shown("--name", f"^{TITLE}$") else None
 
-    def tray_icons(self):
-        return [tuple(map(int, line.split()[2:6])) for line in self.peek("children", "Wine System Tray")[1]]
+    def press_ok(self):
+        """Return on the box, which has the keyboard once the user clicks into it."""
+        box = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$").stdout.split()[0]
+        self.run("xdotool", "windowfocus", "--sync", box, "key", "Return", check=True)
+
+    def hold(self):
+        """Another program opens the settings file without delete sharing; it lets go when killed."""
+        (said := WORK / "hold.out").unlink(missing_ok=True)
+        with open(said, "wb") as sink:
+            holder = subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), "hold", r"C:\tg\Trailglint.ini"],
+                                      env=self.env, stdout=sink, stderr=subprocess.DEVNULL)
+        wait_for("the file held", lambda: said.read_bytes().startswith(b"held"))
+        return holder
+
+    def foreground(self):
+        return self.peek("foreground")[0]
 
     def click(self, x, y, button=1, repeat=1):
         self.run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat), "--delay", "60",
@@ -100,50 +121,63 @@ class Desktop:
         the keyboard focus, as in a presentation."""
         subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), "app"], env=self.env, **QUIET)
         ids = wait_for("the application", lambda: self.run("xdotool", "search", "--onlyvisible", "--name",
-                                                             "Presentation").stdout.split())
+                                                             "^Presentation$").stdout.split())
         self.run("xdotool", "windowfocus", "--sync", ids[0], check=True)
 
     def click_tray_icon(self, button=1, repeat=1):
-        (x, y, w, h), = wait_for("the tray icon", self.tray_icons)
-        self.click(x + w // 2, y + h // 2, button, repeat)
+        self.click(*wait_for("the tray icon", self.tray_icon), button, repeat)
 
-    def choose(self, row, subrow=None):
+    def choose(self, process, row, subrow=None):
         """Chooses from the open popup menu with the mouse: a row of the top menu
         (separators count), then of its submenu. Rows are measured from the
         menus' heights: 3-pixel borders, 9-pixel separators (rows 1 and 6), the
         items share the rest."""
-        _, x, y, w, h, *_ = wait_for("the popup menu", self.menus)[0]
+        x, y, w, h = wait_for("the popup menu", lambda: self.menus(process))[0]
         item = (h - 6 - 2 * 9) / 6
         self.click(x + w // 2, int(y + 3 + sum(9 if r in (1, 6) else item for r in range(row)) + item / 2))
         if subrow is not None:
-            _, x, y, w, h, *_ = wait_for("the submenu", lambda: self.menus()[1:])[0]
+            x, y, w, h = wait_for("the submenu", lambda: self.menus(process)[1:])[0]
             item = (h - 6) / {2: 8, 3: 16, 4: 7, 5: 11}[row]  # glyphs, sizes, colours, translucency
             self.click(x + w // 2, int(y + 3 + item * (subrow + 0.5)))
-        wait_for("the menu closed", lambda: not self.menus())
+        wait_for("the menu closed", lambda: not self.menus(process))
 
 
 class Program:
-    """One copy of Trailglint.exe in a folder of its own on drive C:."""
+    """One copy of Trailglint.exe in a folder of its own on drive C:, on a small
+    disk of its own when asked, with this many bytes left free."""
 
-    def __init__(self, desktop, ini=None):
+    def __init__(self, desktop, ini=None, free_bytes=None):
         self.desktop, self.folder = desktop, desktop.drive_c / "tg"
+        self.unmount()
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
+        if free_bytes is not None:
+            subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", str(self.folder)], check=True)
         shutil.copy(EXE, self.folder / "Trailglint.exe")
         self.ini = self.folder / "Trailglint.ini"
         if ini is not None:
             self.ini.write_bytes(ini.encode("ascii"))
+        if free_bytes is not None:
+            disk = os.statvfs(self.folder)
+            (self.folder / "filler").write_bytes(b"\0" * (disk.f_bavail * disk.f_frsize - free_bytes))
+
+    def unmount(self):
+        subprocess.run(["umount", str(self.folder)], **QUIET)
 
     def start(self, wait=True):
         process = subprocess.Popen(["wine", str(self.folder / "Trailglint.exe")], cwd=self.folder,
                                    env=self.desktop.env, **QUIET)
-        if wait:
-            wait_for("the marker window", self.desktop.windows)
+        if wait:  # the icon is added once the window exists
+            wait_for("the tray icon", self.desktop.tray_icon)
         return process
 
-    def quit(self, process):
-        """Closes the marker as another program would ask it to; the exit code."""
+    def post_quit(self):
+        """Asks the marker to close, as another program would."""
         self.desktop.peek("post", MARKER, WM_CLOSE, 0)
+
+    def quit(self, process):
+        """Closes the marker; the exit code."""
+        self.post_quit()
         return process.wait(timeout=20)
 
     def saved(self):
