@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine64 wine32:i386
   xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
-  python3 procps e2fsprogs clang-format file
+  python3 procps e2fsprogs clang-format clang-tidy file
   locales libx11-6 libxfixes3
 )
 

@@ -24,6 +24,7 @@ step format bash scripts/check-format.sh
 step native-build bash -c 'cmake --preset native >/dev/null && cmake --build --preset native'
 step native-tests ctest --preset native
 step mingw-build bash -c 'cmake --preset mingw >/dev/null && cmake --build --preset mingw'
+step tidy bash scripts/check-tidy.sh build/mingw
 step mingw-x86-build bash -c 'cmake --preset mingw-x86 >/dev/null && cmake --build --preset mingw-x86'
 # The Wine tests make real windows: they get a virtual display of their own
 # (the end-to-end tests start another one for themselves).
