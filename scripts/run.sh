@@ -41,9 +41,9 @@ done
 xdotool windowmove --sync "$app" 150 100 windowfocus --sync "$app"
 wine build/run/Trailglint.exe &
 program=$!
-marker_shown() { wine "$peek" find TrailglintMarker 2>/dev/null | grep -q '^[0-9]* 1 '; }
-for _ in $(seq 100); do
-  [ -n "$(wine "$peek" find TrailglintMarker 2>/dev/null)" ] && break
+marker_shown() { xdotool search --onlyvisible --name '^Trailglint$' >/dev/null 2>&1; }
+for _ in $(seq 100); do  # its tray icon shows once the marker window is made
+  xdotool search --onlyvisible --name '^Wine System Tray$' >/dev/null 2>&1 && break
   sleep 0.2
 done
 xdotool mousemove 500 380

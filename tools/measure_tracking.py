@@ -12,7 +12,6 @@ import argparse
 import ctypes
 import os
 import statistics
-import subprocess
 import sys
 import time
 from pathlib import Path
@@ -69,14 +68,11 @@ def main():
         # The user's application lies under the cursor, as it would: Wine learns
         # of pointer motion from the Windows window the pointer is over.
         desktop.start_app()
-        harness.Program(desktop, ini=harness.settings(glyph=1)).start()
+        pid = harness.Program(desktop, ini=harness.settings(glyph=1)).start().pid
+        w, h = harness.wait_for("the marker", desktop.marker)[2:]
         window_id = desktop.run("xdotool", "search", "--onlyvisible", "--name", "^Trailglint$").stdout.split()[0]
-        props = subprocess.run(["xprop", "-id", window_id, "_NET_WM_PID"], env=desktop.env, capture_output=True,
-                               text=True).stdout
-        pid = int(props.split("=")[1])
         x = X(desktop.env["DISPLAY"])
         window = int(window_id)
-        w, h = desktop.marker()[3:5]
 
         x.warp(500, 400)
         time.sleep(1)
