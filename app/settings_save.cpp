@@ -112,14 +112,15 @@ bool SaveSettings(const Settings& settings, const std::wstring& path) {
     // would not ask everywhere).
     if (ReadOnly(path) || !SettingsFile().Bind(path, false)) return false;  // or no file, and none can be made
     const std::wstring copy = path + L".saving";
-    if (!::CopyFileW(path.c_str(), copy.c_str(), FALSE)) {
+    // A copy left by a save that was cut short (a crash, a power cut) goes first.
+    ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(copy.c_str());
+    if (!::CopyFileW(path.c_str(), copy.c_str(), TRUE)) {
         const DWORD error = ::GetLastError();
         ::DeleteFileW(copy.c_str());  // what a full disk let through
         // A folder that takes no new file: the file itself is all there is.
         return error == ERROR_ACCESS_DENIED && WriteSettingsInPlace(settings, path);
     }
-    // A stale copy left read-only must not stop the writes.
-    ::SetFileAttributesW(copy.c_str(), ::GetFileAttributesW(copy.c_str()) & ~DWORD{FILE_ATTRIBUTE_READONLY});
     if (WriteAndCheck(settings, copy, OtherLines(path)) && Replace(copy, path)) return true;
     ::DeleteFileW(copy.c_str());
     return false;

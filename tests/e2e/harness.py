@@ -1,7 +1,6 @@
-"""A virtual desktop with Wine for the end-to-end tests: each test starts a copy
-of the real Trailglint.exe as a person would and reads back what it did through
-X (a top-level Wine window is an X window), the settings file, and the peek
-helper for the little X cannot see."""
+"""The real Trailglint.exe under Wine on Xvfb, driven as a person would and read
+back through X (a top-level Wine window is an X window), the settings file and,
+for the little X cannot see, the peek helper."""
 import os
 import shutil
 import subprocess
@@ -13,8 +12,8 @@ ROOT = Path(__file__).resolve().parents[2]
 EXE = Path(os.environ.get("TRAILGLINT_EXE", ROOT / "build/mingw/Trailglint.exe"))
 PEEK = Path(os.environ.get("TRAILGLINT_PEEK", ROOT / "build/mingw/tests/e2e/peek.exe"))
 WORK = Path(os.environ.get("TRAILGLINT_E2E_WORK", ROOT / "build/mingw/e2e-work"))
-MARKER, TITLE = "TrailglintMarker", r"Trailglint \(ver 1\.0\.1\) \[Ember\]"
-WM_CLOSE, TRAY_MESSAGE = 0x10, 0x8001  # the tray icon's callback is WM_APP + 1
+APP = "Untitled - Notepad"
+TITLE = r"^Trailglint \(ver 1\.0\.1\) \[Ember\]$"  # of the program's message boxes
 QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
 
@@ -28,8 +27,7 @@ def wait_for(what, condition, timeout=20.0):
     return value
 
 
-class Desktop:
-    """Xvfb plus a private Wine prefix, and what a user or X sees of it."""
+class Desktop:  # Xvfb and a private Wine prefix
 
     def __init__(self):
         WORK.mkdir(parents=True, exist_ok=True)
@@ -47,8 +45,7 @@ class Desktop:
         shutil.copy(PEEK, self.drive_c / "peek.exe")
         self.end_wine(wait=False)
 
-    def end_wine(self, wait=True):
-        """Ends every Wine process and keeps a server up, so that each start takes a fraction of a second."""
+    def end_wine(self, wait=True):  # a server kept up makes each start take a fraction of a second
         if wait:
             self.run("wineserver", "-k")
             self.run("wineserver", "-w", timeout=30)
@@ -57,54 +54,38 @@ class Desktop:
     def run(self, *command, **kw):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, **kw)
 
-    def peek(self, *args):
-        out = WORK / "peek.out"  # through a file: Wine's service processes would hold a pipe open
+    def peek(self, *args, wait=True):
+        """The helper's first line, through a file (Wine's services would hold a pipe open); with wait=False the
+        helper, once it has said it."""
+        (out := WORK / f"peek-{args[0]}.out").unlink(missing_ok=True)
         with open(out, "wb") as sink:
-            subprocess.run(["wine", str(self.drive_c / "peek.exe"), *map(str, args)], env=self.env, stdout=sink,
-                           stderr=subprocess.DEVNULL, timeout=60)
-        return [line.rstrip("\r") for line in out.read_bytes().decode("utf-8").splitlines()]
+            helper = subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), *map(str, args)], env=self.env,
+                                      stdout=sink, stderr=subprocess.DEVNULL)
+        if not wait:
+            return wait_for(f"peek {args[0]}", lambda: out.read_bytes()) and helper
+        helper.wait(timeout=60)
+        return (out.read_bytes().decode("utf-8").splitlines() or [""])[0].rstrip("\r")
 
-    def shown(self, *search):
-        """(x, y, width, height) of each mapped X window the xdotool search finds."""
-        out = self.run("xdotool", "search", "--all", "--onlyvisible", *search, "getwindowgeometry", "--shell",
-                       "%@").stdout.split()
-        values = [int(item.split("=")[1]) for item in out if item.split("=")[0] in ("X", "Y", "WIDTH", "HEIGHT")]
+    def shown(self, *search):  # (x, y, width, height) of each mapped X window found
+        out = self.run("xdotool", "search", "--all", "--onlyvisible", *search, "getwindowgeometry", "--shell", "%@")
+        values = [int(v.split("=")[1]) for v in out.stdout.split() if v.split("=")[0] in ("X", "Y", "WIDTH", "HEIGHT")]
         return [tuple(values[i:i + 4]) for i in range(0, len(values), 4)]
 
-    def marker(self):
-        """Where the marker is while it is shown, else None."""
-        found = self.shown("--name", "^Trailglint$")
-        return found[0] if found else None
+    def marker(self):  # while it is shown
+        return next(iter(self.shown("--name", "^Trailglint$")), None)
 
-    def menus(self, process):
-        """The program's open popup menus, the top one first (submenus open to its right)."""
+    def menus(self, process):  # the top one first: submenus open to its right
         return sorted(w for w in self.shown("--pid", str(process.pid), "--name", "^$") if w[2] > 1)
 
-    def tray_icon(self):
-        """The centre of the first icon in Wine's tray window, shown while it holds an icon."""
-        found = self.shown("--name", "^Wine System Tray$")
-        return (found[0][0] + 10, found[0][1] + 10) if found else None
+    def tray_icon(self):  # the first icon's centre in Wine's tray window, shown while it holds an icon
+        return next(((x + 10, y + 10) for x, y, _, _ in self.shown("--name", "^Wine System Tray$")), None)
 
-    def message_box(self):
-        """The text of the box with the program's title, or None."""
-        return self.peek("msgbox", TITLE.replace("\\", ""))[0] if self.shown("--name", f"^{TITLE}$") else None
+    def message_box(self):  # the text of the program's box
+        return self.peek("msgbox", TITLE[1:-1].replace("\\", "")) if self.shown("--name", TITLE) else None
 
     def press_ok(self):
-        """Return on the box, which has the keyboard once the user clicks into it."""
-        box = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$").stdout.split()[0]
+        box = self.run("xdotool", "search", "--onlyvisible", "--name", TITLE).stdout.split()[0]
         self.run("xdotool", "windowfocus", "--sync", box, "key", "Return", check=True)
-
-    def hold(self):
-        """Another program opens the settings file without delete sharing; it lets go when killed."""
-        (said := WORK / "hold.out").unlink(missing_ok=True)
-        with open(said, "wb") as sink:
-            holder = subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), "hold", r"C:\tg\Trailglint.ini"],
-                                      env=self.env, stdout=sink, stderr=subprocess.DEVNULL)
-        wait_for("the file held", lambda: said.read_bytes().startswith(b"held"))
-        return holder
-
-    def foreground(self):
-        return self.peek("foreground")[0]
 
     def click(self, x, y, button=1, repeat=1):
         self.run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat), "--delay", "60",
@@ -117,21 +98,16 @@ class Desktop:
         self.run("xdotool", "keydown", name, "sleep", "0.05", "keyup", name, check=True)
 
     def start_app(self):
-        """The user's own application, full screen under the marker and holding
-        the keyboard focus, as in a presentation."""
-        subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), "app"], env=self.env, **QUIET)
-        ids = wait_for("the application", lambda: self.run("xdotool", "search", "--onlyvisible", "--name",
-                                                             "^Presentation$").stdout.split())
-        self.run("xdotool", "windowfocus", "--sync", ids[0], check=True)
-
-    def click_tray_icon(self, button=1, repeat=1):
-        self.click(*wait_for("the tray icon", self.tray_icon), button, repeat)
+        """The user's own application, full screen and holding the keyboard focus, as in a presentation."""
+        subprocess.Popen(["wine", "notepad"], env=self.env, **QUIET)
+        app = wait_for("the application", lambda: self.run("xdotool", "search", "--onlyvisible", "--name",
+                                                             f"^{APP}$").stdout.split())[0]
+        self.run("xdotool", "windowmove", "--sync", app, "0", "0", "windowsize", "--sync", app, "1024", "768",
+                 "windowfocus", "--sync", app, check=True)
 
     def choose(self, process, row, subrow=None):
-        """Chooses from the open popup menu with the mouse: a row of the top menu
-        (separators count), then of its submenu. Rows are measured from the
-        menus' heights: 3-pixel borders, 9-pixel separators (rows 1 and 6), the
-        items share the rest."""
+        """Chooses a row of the open menu with the mouse (separators count), then of its submenu. Rows come from
+        the menus' heights: 3-pixel borders, 9-pixel separators (rows 1 and 6), the items share the rest."""
         x, y, w, h = wait_for("the popup menu", lambda: self.menus(process))[0]
         item = (h - 6 - 2 * 9) / 6
         self.click(x + w // 2, int(y + 3 + sum(9 if r in (1, 6) else item for r in range(row)) + item / 2))
@@ -143,8 +119,7 @@ class Desktop:
 
 
 class Program:
-    """One copy of Trailglint.exe in a folder of its own on drive C:, on a small
-    disk of its own when asked, with this many bytes left free."""
+    """Trailglint.exe in a folder of its own on drive C:, when asked on a small disk with so many bytes free."""
 
     def __init__(self, desktop, ini=None, free_bytes=None):
         self.desktop, self.folder = desktop, desktop.drive_c / "tg"
@@ -171,17 +146,14 @@ class Program:
             wait_for("the tray icon", self.desktop.tray_icon)
         return process
 
-    def post_quit(self):
-        """Asks the marker to close, as another program would."""
-        self.desktop.peek("post", MARKER, WM_CLOSE, 0)
+    def post_quit(self):  # WM_CLOSE, as another program would ask
+        self.desktop.peek("post", "TrailglintMarker", 0x10, 0)
 
     def quit(self, process):
-        """Closes the marker; the exit code."""
         self.post_quit()
         return process.wait(timeout=20)
 
     def saved(self):
-        """{key: value} of the settings file."""
         return dict(line.split("=", 1) for line in self.ini.read_text("latin-1").splitlines() if "=" in line)
 
 
@@ -190,8 +162,7 @@ def settings(glyph=1, size=16, colour=6, translucence=5, shown=True):
             f"Translucence={translucence}\r\n[Config]\r\nDisp Pointer={shown}\r\n")
 
 
-class DesktopTest(unittest.TestCase):
-    """One virtual desktop for a test class; each test ends every Wine process."""
+class DesktopTest(unittest.TestCase):  # a desktop for each class; each test ends every Wine process
 
     @classmethod
     def setUpClass(cls):

@@ -6,7 +6,6 @@
 //   peek post CLASS MSG LP   posts the message MSG with LP to each window of the class
 //   peek hold FILE           opens FILE without delete sharing, as a virus scanner would, says "held"
 //                            and keeps it open until the process is killed
-//   peek app                 a window "Presentation" covering the screen, as the user's own application
 #include <windows.h>
 
 #include <cstdio>
@@ -19,21 +18,6 @@ void Print(const std::wstring& text) {  // as UTF-8, one line
     bytes.resize(::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
                                        static_cast<int>(bytes.size()), nullptr, nullptr));
     std::fputs((bytes + '\n').c_str(), stdout);
-}
-
-int App() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ::DefWindowProcW;
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
-    wc.lpszClassName = L"TrailglintTestApp";
-    ::RegisterClassW(&wc);
-    ::SetForegroundWindow(::CreateWindowExW(0, wc.lpszClassName, L"Presentation", WS_POPUP | WS_VISIBLE, 0, 0,
-                                            ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr,
-                                            nullptr, nullptr, nullptr));
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
-    return 0;
 }
 
 }  // namespace
@@ -65,8 +49,6 @@ int wmain(int argc, wchar_t** argv) {
         Print(L"held");
         std::fflush(stdout);
         ::Sleep(INFINITE);
-    } else if (command == L"app") {
-        return App();
     } else {
         return 2;
     }

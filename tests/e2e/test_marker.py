@@ -1,18 +1,22 @@
-"""The real marker on the desktop, following the pointer as X moves it, and
-the keys and clicks a user gives it while the user's own application holds the
-keyboard focus."""
+"""The real marker, its popup menu and its tray icon on the desktop, used with
+the pointer and the keys while the user's own application holds the focus."""
 import time
 import unittest
 
-from harness import DesktopTest, Program, settings, wait_for
+from harness import APP, DesktopTest, Program, settings, wait_for
+
+
+def centred(x, y, w=97, h=103):  # halves to the even pixel, as Python rounds
+    return round(x - w / 2), round(y - h / 2), w, h
 
 
 class Marker(DesktopTest):
-    def test_it_follows_the_pointer_a_left_click_hides_it_and_f12_alone_brings_it_back(self):
-        self.desktop.move(20, 20)
+    def setUp(self):
+        self.desktop.move(600, 500)
         self.desktop.start_app()
+
+    def test_it_follows_the_pointer_a_left_click_hides_it_and_f12_alone_brings_it_back(self):
         process = Program(self.desktop, ini=settings(glyph=1, colour=3)).start()
-        centred = lambda x, y: (round(x - 97 / 2), round(y - 103 / 2), 97, 103)  # halves to the even pixel
         for x, y in [(401, 301), (500, 400)]:
             self.desktop.move(x, y)
             wait_for(f"the marker centred at {x},{y}", lambda: self.desktop.marker() == centred(x, y))
@@ -20,13 +24,47 @@ class Marker(DesktopTest):
         self.assertIn("(0,0,255)", shot.replace(" ", ""), "blue under the pointer")
         self.desktop.click(500, 400)
         wait_for("the marker hidden", lambda: not self.desktop.marker())
-        self.assertEqual(self.desktop.foreground(), "Presentation", "the focus stays where it was")
+        self.assertEqual(self.desktop.peek("foreground"), APP, "the focus stays where it was")
         self.desktop.key("F9")
         time.sleep(0.3)
         self.assertFalse(self.desktop.marker() or self.desktop.menus(process), "F9 while hidden")
         self.desktop.move(301, 300)
         self.desktop.key("F12")
         wait_for("the marker shown where the pointer is", lambda: self.desktop.marker() == centred(301, 300))
+
+    def test_the_menu_from_a_right_click_and_from_f9_chooses_and_keeps_the_place(self):
+        program = Program(self.desktop, ini=settings(glyph=1))
+        process = program.start()
+        self.desktop.move(400, 300)
+        wait_for("the marker under the pointer", lambda: self.desktop.marker() == centred(400, 300))
+        self.desktop.click(400, 300, 3)
+        wait_for("the popup menu", lambda: self.desktop.menus(process))
+        self.desktop.click(700, 600)  # a click elsewhere closes the menu
+        wait_for("the menu closed", lambda: not self.desktop.menus(process))
+        self.desktop.key("F9")
+        self.desktop.choose(process, 3, 13)  # サイズ, 36
+        self.desktop.move(700, 600)
+        wait_for("the smaller marker", lambda: self.desktop.marker() == centred(700, 600, 49, 51))
+        self.assertEqual(self.desktop.peek("foreground"), APP, "the focus is given back")
+        self.assertEqual(program.quit(process), 0)
+        saved = program.saved()
+        self.assertEqual((saved["Pointer Size"], saved["Left"], saved["Top"]), ("14", str(15 * 676), str(15 * 574)))
+
+    def test_the_tray_icon_toggles_the_marker_and_its_menu_choices_last(self):
+        program = Program(self.desktop, ini=settings(glyph=2))  # a ring: a filled marker would take the clicks
+        process = program.start()
+        icon = wait_for("the tray icon", self.desktop.tray_icon)
+        self.desktop.click(*icon)
+        wait_for("the marker hidden", lambda: not self.desktop.marker())
+        self.desktop.click(*icon, repeat=2)
+        time.sleep(0.5)
+        self.assertIsNone(self.desktop.marker(), "a double click ends as it began")
+        for choice in [(5, 8), (0,), (7,)]:  # 透明度 80%, 表示/非表示, 終了
+            self.desktop.click(*icon, button=3)
+            self.desktop.choose(process, *choice)
+        self.assertEqual(process.wait(timeout=20), 0)
+        self.assertIsNone(self.desktop.tray_icon(), "the icon goes with the program")
+        self.assertEqual([program.saved()[k] for k in ["Translucence", "Disp Pointer"]], ["8", "True"])
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
 // The marker window on the real services: its look and place as the settings
-// give them, what a log-off and a restarted shell do to it, a window Windows
-// refuses, and no GDI or USER object left behind over a long talk.
+// give them, what arrives while its menu is up, a restarted shell, and no GDI or USER object left behind over a long
+// talk.
 #include "pointer/marker_window.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/error.h"
+#include "tray/tray_events.h"
 
 namespace {
 
@@ -18,20 +18,15 @@ namespace {
 // process: GetGuiResources answers 0 under Wine. Stock objects count too, so
 // only differences mean anything.
 int GdiObjects() {
-    struct Entry {  // the same 24 bytes in 32-bit and 64-bit processes; type 0 is a free entry
-        std::uint64_t object;
-        std::uint32_t owner;
-        std::uint16_t unique;
-        std::uint8_t type, flags;
-        std::uint64_t user;
-    };
+    // Entries of 24 bytes in 32-bit and 64-bit processes alike, the type in byte 14 (0: free).
     const auto* peb = reinterpret_cast<const char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-    const auto* table = *reinterpret_cast<const Entry* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
+    const auto* table = *reinterpret_cast<const char* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
     MEMORY_BASIC_INFORMATION mapped{};
     if (!table || !::VirtualQuery(table, &mapped, sizeof mapped)) return -1;
-    const auto* end = reinterpret_cast<const Entry*>(static_cast<const char*>(mapped.BaseAddress) + mapped.RegionSize);
+    const auto* end = static_cast<const char*>(mapped.BaseAddress) + mapped.RegionSize;
     int count = 0;
-    for (const Entry* e = table; e < end && e < table + 0x10000; ++e) count += e->type != 0;
+    for (const char* entry = table; entry + 24 <= end && entry < table + 24 * 0x10000; entry += 24)
+        count += entry[14] != 0;
     return count;
 }
 
@@ -43,30 +38,22 @@ int ThreadWindows() {  // the program makes no child windows
     return count;
 }
 
-void Tick(const MarkerWindow& marker) { ::SendMessageW(marker.Handle(), WM_TIMER, 1, 0); }
-
-RECT Place(const MarkerWindow& marker) {
-    RECT r{};
-    ::GetWindowRect(marker.Handle(), &r);
-    return r;
+RECT CentredAt(const MarkerWindow& marker, int x, int y) {
+    ::SetCursorPos(x, y);
+    ::SendMessageW(marker.Handle(), WM_TIMER, 1, 0);  // a tick
+    RECT place{};
+    ::GetWindowRect(marker.Handle(), &place);
+    return place;
 }
 
-// The window's region: its area in pixels, and whether it holds the centre.
-std::pair<long, bool> Outline(HWND window) {
-    const RECT r = [&] {
-        RECT p{};
-        return ::GetWindowRect(window, &p), p;
-    }();
+// The region's pixels, and whether it holds the window's centre.
+std::pair<long, bool> Outline(HWND window, const RECT& place) {
     HRGN region = ::CreateRectRgn(0, 0, 0, 0);
     ::GetWindowRgn(window, region);
-    std::vector<char> data(::GetRegionData(region, 0, nullptr));
-    ::GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-    const auto* header = reinterpret_cast<const RGNDATA*>(data.data());
-    const auto* rects = reinterpret_cast<const RECT*>(header->Buffer);
+    const long w = place.right - place.left, h = place.bottom - place.top;
     long area = 0;
-    for (DWORD i = 0; i < header->rdh.nCount; ++i)
-        area += (rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
-    const bool centre = ::PtInRegion(region, (r.right - r.left) / 2, (r.bottom - r.top) / 2);
+    for (long i = 0; i < w * h; ++i) area += ::PtInRegion(region, i % w, i / w);
+    const bool centre = ::PtInRegion(region, w / 2, h / 2);
     ::DeleteObject(region);
     return {area, centre};
 }
@@ -82,23 +69,22 @@ COLORREF Painted(HWND window) {
     return colour;
 }
 
-// The checked item of each submenu of every menu the program puts up, seen as
-// Windows asks its owner to fill it; and every menu handle, to see it freed.
+// Every menu the program puts up, seen as Windows asks its owner to fill it:
+// the checked item of each submenu, and the handles, to see them freed.
 std::vector<std::array<int, 4>> marksSeen;
 std::vector<HMENU> menusSeen;
 LRESULT CALLBACK SeeMenus(int code, WPARAM w, LPARAM l) {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(l);
-    if (code == HC_ACTION && sent->message == WM_INITMENUPOPUP && !HIWORD(sent->lParam)) {
+    if (code == HC_ACTION && sent->message == WM_INITMENUPOPUP) {
         const auto menu = reinterpret_cast<HMENU>(sent->wParam);
-        std::array<int, 4> marks{-1, -1, -1, -1};
         menusSeen.push_back(menu);
+        std::array<int, 4> marks{};
         for (int i = 0, sub = 0; i < ::GetMenuItemCount(menu); ++i) {
-            HMENU submenu = ::GetSubMenu(menu, i);
-            if (!submenu) continue;
-            menusSeen.push_back(submenu);
-            for (int item = 0; item < ::GetMenuItemCount(submenu); ++item)
-                if (::GetMenuState(submenu, item, MF_BYPOSITION) & MF_CHECKED) marks[sub] = item;
-            ++sub;
+            if (HMENU submenu = ::GetSubMenu(menu, i)) {
+                for (int item = 0; item < ::GetMenuItemCount(submenu); ++item)
+                    if (::GetMenuState(submenu, item, MF_BYPOSITION) & MF_CHECKED) marks[sub] = item;
+                ++sub, menusSeen.push_back(submenu);
+            }
         }
         marksSeen.push_back(marks);
     }
@@ -109,41 +95,31 @@ void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR timer, DWORD) { ::KillTimer(nullp
 
 void OpenAndDismissMenu(MarkerWindow& marker) { ::SetTimer(nullptr, 0, 30, EndMenuSoon), marker.OpenMenu(); }
 
-// The session ends while the menu is up.
 struct {
-    Settings settings;
-    MarkerWindow* marker = nullptr;
-    int saves = 0;
-    POINT savedAt{};
-} loggingOff;
+    HWND window;
+    UINT ending;  // WM_CLOSE or WM_ENDSESSION
+    int saves;
+} menuUp;
 
-void CALLBACK LogOffNow(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK WhileTheMenuIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
     ::KillTimer(nullptr, timer);
-    const RECT place = Place(*loggingOff.marker);
-    ::SendMessageW(loggingOff.marker->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(loggingOff.saves, 1) << "saved before the session is answered";
-    EXPECT_EQ(loggingOff.savedAt.x, 15 * place.left) << "the marker's place, in twips";
-    EXPECT_EQ(loggingOff.savedAt.y, 15 * place.top);
-}
-
-LRESULT CALLBACK VetoEveryWindow(int code, WPARAM w, LPARAM l) {
-    return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, w, l);
+    for (LPARAM click : {WM_RBUTTONUP, WM_LBUTTONUP}) ::SendMessageW(menuUp.window, kTrayCallbackMessage, 1, click);
+    EXPECT_TRUE(::IsWindowVisible(menuUp.window)) << "a tray click waits for the menu";
+    ::SendMessageW(menuUp.window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program said no
+    EXPECT_EQ(menuUp.saves, 0);
+    ::SendMessageW(menuUp.window, menuUp.ending, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(menuUp.saves, menuUp.ending == WM_ENDSESSION) << "saved before the session is answered";
+    EXPECT_TRUE(::IsWindow(menuUp.window)) << "the window goes once the popup has returned";
+    if (menuUp.ending == WM_CLOSE) ::EndMenu();
 }
 
 }  // namespace
-
-TEST(MarkerWindow, AWindowThatCannotBeCreatedFailsTheStart) {
-    HHOOK veto = ::SetWindowsHookExW(WH_CBT, VetoEveryWindow, nullptr, ::GetCurrentThreadId());
-    Settings settings;
-    EXPECT_THROW(MarkerWindow(settings, {}), RaisedError);
-    ::UnhookWindowsHookEx(veto);
-}
 
 TEST(MarkerWindow, EachStoredLookIsShapedPaintedAndCentredOnTheCursorAlongEitherAxis) {
     struct Row {
         int glyph, size;
         POINT cursor;
-        RECT place;  // the centred window, a half pixel to the even one; IPAGothic at 96 dpi
+        RECT place;  // centred, a half pixel to the even one; IPAGothic at 96 dpi
         long area;
     };
     for (const Row& row :
@@ -153,20 +129,15 @@ TEST(MarkerWindow, EachStoredLookIsShapedPaintedAndCentredOnTheCursorAlongEither
         Settings settings;
         settings.glyphIndex = row.glyph, settings.sizeIndex = row.size, settings.shown = true;
         MarkerWindow marker(settings, {});
-        HWND window = marker.Handle();
-        ::SetCursorPos(row.cursor.x, row.cursor.y);
-        Tick(marker);
-        const RECT place = Place(marker);
-        EXPECT_TRUE(::EqualRect(&place, &row.place))
-            << row.glyph << ": " << place.left << "," << place.top << " " << place.right << "," << place.bottom;
-        EXPECT_EQ(Outline(window), std::make_pair(row.area, row.glyph != 2 && row.glyph != 3))
-            << "a ring lets clicks through";
-        EXPECT_TRUE(::IsWindowVisible(window) && (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST));
+        const RECT place = CentredAt(marker, row.cursor.x, row.cursor.y);
+        EXPECT_TRUE(::EqualRect(&place, &row.place)) << row.glyph << ": " << place.left << "," << place.top;
+        EXPECT_EQ(Outline(marker.Handle(), place), std::make_pair(row.area, row.glyph != 2 && row.glyph != 3))
+            << "a ring lets clicks through its centre";
+        EXPECT_TRUE(::IsWindowVisible(marker.Handle()) &&
+                    (::GetWindowLongW(marker.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST));
         const int dx = row.cursor.x < 512 ? 4 : -4, dy = row.cursor.y < 384 ? 2 : -2;  // even: the same halves
-        for (const POINT step : {POINT{dx, 0}, POINT{dx, dy}}) {                       // along one axis, then the other
-            ::SetCursorPos(row.cursor.x + step.x, row.cursor.y + step.y);
-            Tick(marker);
-            const RECT moved = Place(marker);
+        for (const POINT step : {POINT{dx, 0}, POINT{dx, dy}}) {                       // one axis, then the other
+            const RECT moved = CentredAt(marker, row.cursor.x + step.x, row.cursor.y + step.y);
             EXPECT_EQ(std::make_pair(moved.left, moved.top), std::make_pair(place.left + step.x, place.top + step.y));
         }
     }
@@ -187,22 +158,22 @@ TEST(MarkerWindow, EachStoredLookIsShapedPaintedAndCentredOnTheCursorAlongEither
     }
 }
 
-TEST(MarkerWindow, ALogOffSavesTheMarkersPlaceOnceBeforeItIsAnsweredEvenWithTheMenuUpAndACancelledOneNothing) {
-    MarkerWindow marker(loggingOff.settings, [] {
-        ++loggingOff.saves, loggingOff.savedAt = {loggingOff.settings.left, loggingOff.settings.top};
-    });
-    loggingOff.marker = &marker;
-    ::SetCursorPos(300, 200);
-    Tick(marker);
-    ::SendMessageW(marker.Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program said no
-    EXPECT_EQ(loggingOff.saves, 0);
-    ::SetTimer(nullptr, 0, 30, LogOffNow);
-    HWND window = marker.Handle();
-    marker.OpenMenu();
-    EXPECT_EQ(loggingOff.saves, 1) << "and not again once the menu has closed";
-    EXPECT_FALSE(::IsWindow(window));
-    MSG quit{};
-    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop is told to end";
+TEST(MarkerWindow, WhatArrivesWhileTheMenuIsUpWaitsForItAndAnEndUnloadsOnceWithTheMarkersPlace) {
+    for (const UINT ending : {WM_CLOSE, WM_ENDSESSION}) {
+        Settings settings;
+        settings.shown = true;
+        POINT saved{};
+        MarkerWindow marker(settings, [&] { ++menuUp.saves, saved = {settings.left, settings.top}; });
+        menuUp = {marker.Handle(), ending, 0};
+        const RECT place = CentredAt(marker, 300, 200);
+        ::SetTimer(nullptr, 0, 30, WhileTheMenuIsUp);
+        marker.OpenMenu();
+        EXPECT_EQ(menuUp.saves, 1) << "once";
+        EXPECT_EQ(std::make_pair(saved.x, saved.y), std::make_pair(15 * place.left, 15 * place.top)) << "in twips";
+        EXPECT_FALSE(::IsWindow(menuUp.window));
+        MSG quit{};
+        EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop is told to end";
+    }
 }
 
 TEST(MarkerWindow, ARestartedShellThatForgotTheIconGetsItBack) {
@@ -249,4 +220,5 @@ TEST(MarkerWindow, ALongTalkLeavesNoGdiOrUserObjectBehindAndTheMenuMarksTheCurre
     ASSERT_EQ(marksSeen.size(), 101u);
     EXPECT_EQ(marksSeen.back(), (std::array<int, 4>{4, 2, 6, 4})) << "★, 10 points, yellow, 40%";
     for (HMENU menu : menusSeen) EXPECT_FALSE(::IsMenu(menu)) << menu;
+    EXPECT_NE(CentredAt(marker, 600, 500).left, CentredAt(marker, 700, 500).left) << "following again after a menu";
 }
