@@ -6,6 +6,7 @@
 
 #include "app/heap_text.h"
 #include "platform/error.h"
+#include "platform/system_function.h"
 
 namespace {
 
@@ -78,8 +79,6 @@ void ShowError(const std::wstring& message, const std::wstring& caption) {
 }
 
 void RestrictDllSearchToSystem() noexcept {
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
-    FARPROC found = kernel ? ::GetProcAddress(kernel, "SetDefaultDllDirectories") : nullptr;
-    if (found) reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(found))(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto restrict = SystemFunction<BOOL(WINAPI*)(DWORD)>(L"kernel32.dll", "SetDefaultDllDirectories");
+    if (restrict) restrict(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }

@@ -28,10 +28,13 @@ void MarkerWindow::ChooseSize(int index) {
     if (!RangeOf(MenuGroup::Size).Holds(index)) return;
     settings_.sizeIndex = index;
     const int points = kPointSizes[static_cast<std::size_t>(index - 1)];
-    UniqueFont font(::CreateFontW(-::MulDiv(points, dpi_.y, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+    UniqueFont font(::CreateFontW(-::MulDiv(points, static_cast<int>(dpi_), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                                   SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH, L"ＭＳ ゴシック"));
-    if (font && ::SelectObject(dc_, font.get())) font_ = std::move(font);  // the old one is no longer selected
+    if (font && ::SelectObject(dc_, font.get())) {
+        font_ = std::move(font);  // the old one is no longer selected
+        fontDpi_ = dpi_;
+    }
     Reshape();
 }
 

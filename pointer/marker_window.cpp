@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "platform/error.h"
+#include "pointer/dpi.h"
 #include "pointer/geometry.h"
 #include "tray/tray_events.h"
 
@@ -32,24 +33,15 @@ UniqueCursor InvisibleCursor() {
     return UniqueCursor(::CreateCursor(::GetModuleHandleW(nullptr), 0, 0, 32, 32, andMask.data(), xorMask.data()));
 }
 
-POINT ScreenDpi() {
-    HDC screen = ::GetDC(nullptr);
-    POINT dpi{96, 96};
-    if (screen) {
-        dpi = {::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
-        ::ReleaseDC(nullptr, screen);
-    }
-    return dpi;
-}
-
-std::int32_t ToStoredTwips(LONG pixels, LONG dpi) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(PixelsToTwips(pixels, dpi), INT32_MIN, INT32_MAX));
+std::int32_t ToStoredTwips(LONG pixels, UINT dpi) {
+    const std::int64_t twips = PixelsToTwips(pixels, static_cast<int>(dpi));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(twips, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
 
 MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSettings)
-    : settings_(settings), saveSettings_(std::move(saveSettings)), dpi_(ScreenDpi()) {
+    : settings_(settings), saveSettings_(std::move(saveSettings)) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -58,20 +50,23 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
         wc.hIcon = ProgramIcon(::GetSystemMetrics(SM_CXICON));
-        wc.hIconSm = ProgramIcon(::GetSystemMetrics(SM_CXSMICON));
+        wc.hIconSm = ProgramIcon(SmallIconSize(ScreenDpi()));
         wc.lpszClassName = kClassName;
         ::RegisterClassExW(&wc);
     }
     invisibleCursor_ = InvisibleCursor();
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
-    // Hidden until shaped; the stored place is replaced by the cursor's at once.
-    const auto x = static_cast<int>(TwipsToPixels(settings_.left, dpi_.x));
-    const auto y = static_cast<int>(TwipsToPixels(settings_.top, dpi_.y));
+    // Hidden until shaped; the stored place, in the primary monitor's twips, is
+    // replaced by the cursor's at once.
+    const UINT primaryDpi = ScreenDpi();
+    const auto x = static_cast<int>(TwipsToPixels(settings_.left, static_cast<int>(primaryDpi)));
+    const auto y = static_cast<int>(TwipsToPixels(settings_.top, static_cast<int>(primaryDpi)));
     // No task-bar button; the procedure takes the handle at WM_NCCREATE.
     ::CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"Trailglint", WS_POPUP, x, y, 0, 0, nullptr, nullptr, instance,
                       this);
     if (!window_) RaiseLastError();
     bounds_ = {x, y, x, y};
+    dpi_ = WindowDpi(window_.get());
     dc_ = ::GetDC(window_.get());
     ::SetBkMode(dc_, TRANSPARENT);  // a path of text takes the outlines only
     // The popup menu's owner: the marker itself never becomes active, so the
@@ -85,7 +80,7 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
     ChooseTranslucency(settings_.translucencyIndex);
     tray_.SetTip(L"Trailglint");
     tray_.SetOwner(window_.get());
-    tray_.SetIcon(ProgramIcon(::GetSystemMetrics(SM_CXSMICON)));
+    tray_.SetIcon(ProgramIcon(SmallIconSize(dpi_)));
     tray_.Add();
     reshapeHeld_ = false;
     CentreOnCursor();
@@ -156,6 +151,9 @@ LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             ::FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
             return 1;
         }
+        case WM_DPICHANGED:  // centred on the cursor, it needs no suggested place
+            OnDpiChanged(LOWORD(wParam));
+            return 0;
         case kTrayCallbackMessage:
             OnTrayCallback(lParam);
             return 0;
@@ -186,6 +184,13 @@ void MarkerWindow::OnTrayCallback(LPARAM callback) {
     }
 }
 
+void MarkerWindow::OnDpiChanged(UINT dpi) {
+    dpi_ = dpi;
+    if (menuOpen_ || unloaded_) return;  // the menu's end takes the new resolution on
+    ChooseSize(settings_.sizeIndex);
+    CentreOnCursor();
+}
+
 void MarkerWindow::Close() {
     if (menuOpen_) {
         closeAfterMenu_ = true;
@@ -207,8 +212,8 @@ void MarkerWindow::Unload() {
     reshapeHeld_ = true;
     // Saved first: the shell call below lets sent messages in, and a session
     // end arriving there must find the settings already saved.
-    settings_.top = ToStoredTwips(bounds_.top, dpi_.y);
-    settings_.left = ToStoredTwips(bounds_.left, dpi_.x);
+    settings_.top = ToStoredTwips(bounds_.top, dpi_);
+    settings_.left = ToStoredTwips(bounds_.left, dpi_);
     if (saveSettings_) saveSettings_();
     tray_.Delete();
     cursor_.Show();

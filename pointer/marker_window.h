@@ -48,6 +48,9 @@ private:
     void OnTick();
     void CentreOnCursor();
     void OnTrayCallback(LPARAM callback);
+    // Moved to a monitor of another resolution: the glyph keeps its size in
+    // points, drawn at the new one.
+    void OnDpiChanged(UINT dpi);
     void HideByClick();
     void ToggleShown();
     void MakeTopmost();
@@ -69,7 +72,8 @@ private:
 
     Settings& settings_;
     const std::function<void()> saveSettings_;
-    POINT dpi_{96, 96};
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;  // of the monitor the marker is on
+    UINT fontDpi_ = 0;                    // the font's
     UINT taskbarCreated_ = 0;
     UniqueCursor invisibleCursor_;
     UniqueFont font_;

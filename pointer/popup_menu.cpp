@@ -55,7 +55,8 @@ void MarkerWindow::OpenMenu() {
         Close();
         return;
     }
-    ChooseGlyph(settings_.glyphIndex);  // the cursor's rule for the glyph, again
+    if (fontDpi_ != dpi_) ChooseSize(settings_.sizeIndex);  // moved to another monitor meanwhile
+    ChooseGlyph(settings_.glyphIndex);                      // the cursor's rule for the glyph, again
 }
 
 unsigned MarkerWindow::TrackMenu() {

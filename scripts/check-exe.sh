@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built Trailglint.exe against what a release promises: the right
-# kind of PE file, at most 1 MB, only system DLLs imported, and none of the
+# kind of PE file, at most 1 MB, only system DLLs imported, per-monitor DPI
+# awareness in its manifest, and none of the
 # given folders (the source and build folders) written into it.
 # Usage: check-exe.sh EXE x64|x86 [FOLDER...]
 set -euo pipefail
@@ -27,6 +28,8 @@ for dll in $imports; do
     *) fail "imports $dll, which is not a system DLL it may use" ;;
   esac
 done
+grep -qaF '<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor<' "$exe" ||
+  fail "declares no per-monitor (v2) DPI awareness in its manifest"
 for folder in "$@"; do
   if grep -qaF "$folder" "$exe"; then fail "holds the build path $folder"; fi
 done
