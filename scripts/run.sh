@@ -55,7 +55,7 @@ for _ in $(seq 10); do
 done
 sleep 0.5
 import -window root build/run/screenshot.png
-wine "$peek" post TrailglintMarker 0x10 0 >/dev/null 2>&1  # WM_CLOSE
+wine "$peek" close TrailglintMarker >/dev/null 2>&1
 wait $program || true
 # The saved settings say whether the marker was shown when it was closed.
 if grep -q 'Disp Pointer=True' build/run/Trailglint.ini 2>/dev/null; then

@@ -1,6 +1,4 @@
-"""The real Trailglint.exe under Wine on Xvfb, driven as a person would and read
-back through X (a top-level Wine window is an X window), the settings file and,
-for the little X cannot see, the peek helper."""
+"""Trailglint.exe under Wine on Xvfb, driven as a person would; read back through X, the file and the peek helper."""
 import os
 import shutil
 import subprocess
@@ -12,13 +10,11 @@ ROOT = Path(__file__).resolve().parents[2]
 EXE = Path(os.environ.get("TRAILGLINT_EXE", ROOT / "build/mingw/Trailglint.exe"))
 PEEK = Path(os.environ.get("TRAILGLINT_PEEK", ROOT / "build/mingw/tests/e2e/peek.exe"))
 WORK = Path(os.environ.get("TRAILGLINT_E2E_WORK", ROOT / "build/mingw/e2e-work"))
-APP = "Untitled - Notepad"
-TITLE = r"^Trailglint \(ver 1\.0\.1\) \[Ember\]$"  # of the program's message boxes
+APP, TITLE = "Untitled - Notepad", r"^Trailglint \(ver 1\.0\.1\) \[Ember\]$"  # the user's application, the boxes
 QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
 
-def wait_for(what, condition, timeout=20.0):
-    """Polls until condition() gives a true value, which is returned."""
+def wait_for(what, condition, timeout=20.0):  # condition()'s first true value
     deadline = time.monotonic() + timeout
     while not (value := condition()):
         if time.monotonic() > deadline:
@@ -28,7 +24,6 @@ def wait_for(what, condition, timeout=20.0):
 
 
 class Desktop:  # Xvfb and a private Wine prefix
-
     def __init__(self):
         WORK.mkdir(parents=True, exist_ok=True)
         n = next(n for n in range(91, 140) if not Path(f"/tmp/.X{n}-lock").exists())
@@ -43,39 +38,34 @@ class Desktop:  # Xvfb and a private Wine prefix
         self.env = dict(item.split("=", 1) for item in setup.split("\0") if "=" in item)
         self.drive_c = WORK / "wineprefix" / "drive_c"
         shutil.copy(PEEK, self.drive_c / "peek.exe")
-        self.end_wine(wait=False)
-
-    def end_wine(self, wait=True):  # a server kept up makes each start take a fraction of a second
-        if wait:
-            self.run("wineserver", "-k")
-            self.run("wineserver", "-w", timeout=30)
-        subprocess.run(["wineserver", "-p"], env=self.env, **QUIET)
 
     def run(self, *command, **kw):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, **kw)
 
+    def xdo(self, *args):
+        return self.run("xdotool", *map(str, args)).stdout
+
     def peek(self, *args, wait=True):
-        """The helper's first line, through a file (Wine's services would hold a pipe open); with wait=False the
-        helper, once it has said it."""
+        # Its line, through a file (Wine's services would hold a pipe open); without waiting, itself once it said it.
         (out := WORK / f"peek-{args[0]}.out").unlink(missing_ok=True)
         with open(out, "wb") as sink:
-            helper = subprocess.Popen(["wine", str(self.drive_c / "peek.exe"), *map(str, args)], env=self.env,
-                                      stdout=sink, stderr=subprocess.DEVNULL)
+            helper = subprocess.Popen(["wine", self.drive_c / "peek.exe", *map(str, args)], env=self.env, stdout=sink,
+                                      stderr=subprocess.DEVNULL)
         if not wait:
-            return wait_for(f"peek {args[0]}", lambda: out.read_bytes()) and helper
+            return wait_for(f"peek {args[0]}", out.read_bytes) and helper
         helper.wait(timeout=60)
-        return (out.read_bytes().decode("utf-8").splitlines() or [""])[0].rstrip("\r")
+        return (out.read_bytes().decode("utf-16-le").splitlines() or [""])[0]
 
     def shown(self, *search):  # (x, y, width, height) of each mapped X window found
-        out = self.run("xdotool", "search", "--all", "--onlyvisible", *search, "getwindowgeometry", "--shell", "%@")
-        values = [int(v.split("=")[1]) for v in out.stdout.split() if v.split("=")[0] in ("X", "Y", "WIDTH", "HEIGHT")]
+        out = self.xdo("search", "--all", "--onlyvisible", *search, "getwindowgeometry", "--shell", "%@").split()
+        values = [int(v.split("=")[1]) for v in out if v.split("=")[0] in ("X", "Y", "WIDTH", "HEIGHT")]
         return [tuple(values[i:i + 4]) for i in range(0, len(values), 4)]
 
     def marker(self):  # while it is shown
         return next(iter(self.shown("--name", "^Trailglint$")), None)
 
     def menus(self, process):  # the top one first: submenus open to its right
-        return sorted(w for w in self.shown("--pid", str(process.pid), "--name", "^$") if w[2] > 1)
+        return sorted(w for w in self.shown("--pid", process.pid, "--name", "^$") if w[2] > 1)
 
     def tray_icon(self):  # the first icon's centre in Wine's tray window, shown while it holds an icon
         return next(((x + 10, y + 10) for x, y, _, _ in self.shown("--name", "^Wine System Tray$")), None)
@@ -84,26 +74,22 @@ class Desktop:  # Xvfb and a private Wine prefix
         return self.peek("msgbox", TITLE[1:-1].replace("\\", "")) if self.shown("--name", TITLE) else None
 
     def press_ok(self):
-        box = self.run("xdotool", "search", "--onlyvisible", "--name", TITLE).stdout.split()[0]
-        self.run("xdotool", "windowfocus", "--sync", box, "key", "Return", check=True)
+        self.xdo("search", "--onlyvisible", "--name", TITLE, "windowfocus", "--sync", "%1", "key", "Return")
 
     def click(self, x, y, button=1, repeat=1):
-        self.run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat), "--delay", "60",
-                 str(button), check=True)
+        self.xdo("mousemove", x, y, "click", "--repeat", repeat, "--delay", 60, button)
 
     def move(self, x, y):
-        self.run("xdotool", "mousemove", str(x), str(y), check=True)
+        self.xdo("mousemove", x, y)
 
     def key(self, name):  # held long enough for the 10 ms poll to see it
-        self.run("xdotool", "keydown", name, "sleep", "0.05", "keyup", name, check=True)
+        self.xdo("keydown", name, "sleep", 0.05, "keyup", name)
 
-    def start_app(self):
-        """The user's own application, full screen and holding the keyboard focus, as in a presentation."""
+    def start_app(self):  # full screen and holding the keyboard focus, as in a presentation
         subprocess.Popen(["wine", "notepad"], env=self.env, **QUIET)
-        app = wait_for("the application", lambda: self.run("xdotool", "search", "--onlyvisible", "--name",
-                                                             f"^{APP}$").stdout.split())[0]
-        self.run("xdotool", "windowmove", "--sync", app, "0", "0", "windowsize", "--sync", app, "1024", "768",
-                 "windowfocus", "--sync", app, check=True)
+        wait_for("the application", lambda: self.xdo("search", "--onlyvisible", "--name", f"^{APP}$"))
+        self.xdo("search", "--onlyvisible", "--name", f"^{APP}$", "windowmove", "--sync", "%1", 0, 0, "windowsize",
+                 "--sync", "%1", 1024, 768, "windowfocus", "--sync", "%1")
 
     def choose(self, process, row, subrow=None):
         """Chooses a row of the open menu with the mouse (separators count), then of its submenu. Rows come from
@@ -118,40 +104,32 @@ class Desktop:  # Xvfb and a private Wine prefix
         wait_for("the menu closed", lambda: not self.menus(process))
 
 
-class Program:
-    """Trailglint.exe in a folder of its own on drive C:, when asked on a small disk with so many bytes free."""
+class Program:  # in a folder of its own on drive C:, when asked on a small disk with so many bytes free
 
     def __init__(self, desktop, ini=None, free_bytes=None):
-        self.desktop, self.folder = desktop, desktop.drive_c / "tg"
-        self.unmount()
+        self.desktop, self.folder, self.ini = desktop, desktop.drive_c / "tg", desktop.drive_c / "tg/Trailglint.ini"
+        subprocess.run(["umount", self.folder], **QUIET)  # the small disk of an earlier test
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
         if free_bytes is not None:
-            subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", str(self.folder)], check=True)
-        shutil.copy(EXE, self.folder / "Trailglint.exe")
-        self.ini = self.folder / "Trailglint.ini"
+            subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", self.folder], check=True)
+        shutil.copy(EXE, self.folder)
         if ini is not None:
             self.ini.write_bytes(ini.encode("ascii"))
         if free_bytes is not None:
             disk = os.statvfs(self.folder)
             (self.folder / "filler").write_bytes(b"\0" * (disk.f_bavail * disk.f_frsize - free_bytes))
 
-    def unmount(self):
-        subprocess.run(["umount", str(self.folder)], **QUIET)
-
     def start(self, wait=True):
-        process = subprocess.Popen(["wine", str(self.folder / "Trailglint.exe")], cwd=self.folder,
-                                   env=self.desktop.env, **QUIET)
+        process = subprocess.Popen(["wine", self.folder / "Trailglint.exe"], cwd=self.folder, env=self.desktop.env,
+                                   **QUIET)
         if wait:  # the icon is added once the window exists
             wait_for("the tray icon", self.desktop.tray_icon)
         return process
 
-    def post_quit(self):  # WM_CLOSE, as another program would ask
-        self.desktop.peek("post", "TrailglintMarker", 0x10, 0)
-
-    def quit(self, process):
-        self.post_quit()
-        return process.wait(timeout=20)
+    def quit(self, process=None):  # WM_CLOSE, as another program would ask; with the process, its exit code
+        self.desktop.peek("close", "TrailglintMarker")
+        return process and process.wait(timeout=20)
 
     def saved(self):
         return dict(line.split("=", 1) for line in self.ini.read_text("latin-1").splitlines() if "=" in line)
@@ -163,7 +141,6 @@ def settings(glyph=1, size=16, colour=6, translucence=5, shown=True):
 
 
 class DesktopTest(unittest.TestCase):  # a desktop for each class; each test ends every Wine process
-
     @classmethod
     def setUpClass(cls):
         cls.desktop = Desktop()
@@ -174,4 +151,5 @@ class DesktopTest(unittest.TestCase):  # a desktop for each class; each test end
         cls.desktop.xvfb.terminate()
 
     def tearDown(self):
-        self.desktop.end_wine()
+        self.desktop.run("wineserver", "-k")
+        self.desktop.run("wineserver", "-w", timeout=30)

@@ -1,6 +1,5 @@
-// After the entry point's first call, a DLL planted beside the program is no
-// longer found by its bare name. Runs in a process of its own: the setting
-// holds for the rest of the process.
+// After the entry point's first call, a DLL planted beside the program is no longer found by its bare name. In a
+// process of its own: the setting holds for the rest of the process.
 #include <windows.h>
 
 #include <gtest/gtest.h>

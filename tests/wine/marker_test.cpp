@@ -1,6 +1,4 @@
-// The marker window on the real services: its look and place as the settings
-// give them, what arrives while its menu is up, a restarted shell, and no GDI or USER object left behind over a long
-// talk.
+// The marker window on the real services: its look and place, what arrives while its menu is up, a long talk.
 #include "pointer/marker_window.h"
 
 #include <gtest/gtest.h>
@@ -8,17 +6,15 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "tray/tray_events.h"
 
 namespace {
 
-// GDI objects in use, from the handle table Windows (and Wine) maps into the
-// process: GetGuiResources answers 0 under Wine. Stock objects count too, so
-// only differences mean anything.
+// From the process's GDI handle table (GetGuiResources answers 0 under Wine): 24-byte entries, the type at 14.
 int GdiObjects() {
-    // Entries of 24 bytes in 32-bit and 64-bit processes alike, the type in byte 14 (0: free).
     const auto* peb = reinterpret_cast<const char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
     const auto* table = *reinterpret_cast<const char* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
     MEMORY_BASIC_INFORMATION mapped{};
@@ -30,14 +26,6 @@ int GdiObjects() {
     return count;
 }
 
-BOOL CALLBACK CountWindow(HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; }
-
-int ThreadWindows() {  // the program makes no child windows
-    int count = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 RECT CentredAt(const MarkerWindow& marker, int x, int y) {
     ::SetCursorPos(x, y);
     ::SendMessageW(marker.Handle(), WM_TIMER, 1, 0);  // a tick
@@ -46,8 +34,7 @@ RECT CentredAt(const MarkerWindow& marker, int x, int y) {
     return place;
 }
 
-// The region's pixels, and whether it holds the window's centre.
-std::pair<long, bool> Outline(HWND window, const RECT& place) {
+std::pair<long, bool> Outline(HWND window, const RECT& place) {  // the region's pixels; whether it holds the centre
     HRGN region = ::CreateRectRgn(0, 0, 0, 0);
     ::GetWindowRgn(window, region);
     const long w = place.right - place.left, h = place.bottom - place.top;
@@ -58,27 +45,24 @@ std::pair<long, bool> Outline(HWND window, const RECT& place) {
     return {area, centre};
 }
 
-// What the window paints its shape with.
 COLORREF Painted(HWND window) {
     HDC screen = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screen);
-    HBITMAP pixel = ::CreateCompatibleBitmap(screen, 1, 1);
-    HGDIOBJ old = ::SelectObject(memory, pixel);
+    HGDIOBJ old = ::SelectObject(memory, ::CreateCompatibleBitmap(screen, 1, 1));
     ::SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
     const COLORREF colour = ::GetPixel(memory, 0, 0);
-    ::SelectObject(memory, old), ::DeleteObject(pixel), ::DeleteDC(memory), ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(::SelectObject(memory, old)), ::DeleteDC(memory), ::ReleaseDC(nullptr, screen);
     return colour;
 }
 
-// Every menu the program puts up, seen as Windows asks its owner to fill it:
-// the checked item of each submenu, and the handles, to see them freed.
+// Each menu the program puts up, as Windows asks to fill it: its submenus' checked items, and the handles.
 std::vector<std::array<int, 4>> marksSeen;
 std::vector<HMENU> menusSeen;
 LRESULT CALLBACK SeeMenus(int code, WPARAM w, LPARAM l) {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(l);
     if (code == HC_ACTION && sent->message == WM_INITMENUPOPUP) {
         const auto menu = reinterpret_cast<HMENU>(sent->wParam);
-        menusSeen.push_back(menu);
         std::array<int, 4> marks{};
+        menusSeen.push_back(menu);
         for (int i = 0, sub = 0; i < ::GetMenuItemCount(menu); ++i) {
             if (HMENU submenu = ::GetSubMenu(menu, i)) {
                 for (int item = 0; item < ::GetMenuItemCount(submenu); ++item)
@@ -93,9 +77,12 @@ LRESULT CALLBACK SeeMenus(int code, WPARAM w, LPARAM l) {
 
 void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR timer, DWORD) { ::KillTimer(nullptr, timer), ::EndMenu(); }
 
-void OpenAndDismissMenu(MarkerWindow& marker) { ::SetTimer(nullptr, 0, 30, EndMenuSoon), marker.OpenMenu(); }
+void SendDpi(HWND window, WORD dpi) {
+    RECT suggested{};  // the marker is centred on the cursor and needs none
+    ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
 
-struct {
+struct MenuUp {
     HWND window;
     UINT ending;  // WM_CLOSE or WM_ENDSESSION
     int saves;
@@ -107,6 +94,7 @@ void CALLBACK WhileTheMenuIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
     EXPECT_TRUE(::IsWindowVisible(menuUp.window)) << "a tray click waits for the menu";
     ::SendMessageW(menuUp.window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program said no
     EXPECT_EQ(menuUp.saves, 0);
+    SendDpi(menuUp.window, 144);  // on another monitor: the place is saved in its twips
     ::SendMessageW(menuUp.window, menuUp.ending, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(menuUp.saves, menuUp.ending == WM_ENDSESSION) << "saved before the session is answered";
     EXPECT_TRUE(::IsWindow(menuUp.window)) << "the window goes once the popup has returned";
@@ -144,16 +132,13 @@ TEST(MarkerWindow, EachStoredLookIsShapedPaintedAndCentredOnTheCursorAlongEither
     Settings settings;
     MarkerWindow marker(settings, {});
     constexpr COLORREF kColours[] = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x008000, 0x0000FF, 0x00FFFF};
-    for (int index = 1; index <= 7; ++index) {
-        marker.ChooseColor(index);
-        EXPECT_EQ(Painted(marker.Handle()), kColours[index - 1]) << "colour " << index;
-    }
+    for (int index = 1; index <= 7; ++index)
+        EXPECT_EQ((marker.ChooseColor(index), Painted(marker.Handle())), kColours[index - 1]) << "colour " << index;
     constexpr int kAlpha[] = {-1, 230, 210, 190, 165, 135, 105, 75, 45, 15, 0};  // -1: opaque, not layered
     for (int level = 0; level <= 10; ++level) {
-        marker.ChooseTranslucency(level);
         BYTE alpha = 0;
-        const bool layered = ::GetWindowLongW(marker.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED;
-        if (layered) ::GetLayeredWindowAttributes(marker.Handle(), nullptr, &alpha, nullptr);
+        marker.ChooseTranslucency(level);
+        const bool layered = ::GetLayeredWindowAttributes(marker.Handle(), nullptr, &alpha, nullptr);
         EXPECT_EQ(layered ? alpha : -1, kAlpha[level]) << "level " << level;
     }
 }
@@ -169,25 +154,14 @@ TEST(MarkerWindow, WhatArrivesWhileTheMenuIsUpWaitsForItAndAnEndUnloadsOnceWithT
         ::SetTimer(nullptr, 0, 30, WhileTheMenuIsUp);
         marker.OpenMenu();
         EXPECT_EQ(menuUp.saves, 1) << "once";
-        EXPECT_EQ(std::make_pair(saved.x, saved.y), std::make_pair(15 * place.left, 15 * place.top)) << "in twips";
+        EXPECT_EQ(std::make_pair(saved.x, saved.y), std::make_pair(10 * place.left, 10 * place.top)) << "in twips";
         EXPECT_FALSE(::IsWindow(menuUp.window));
         MSG quit{};
         EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop is told to end";
     }
 }
 
-TEST(MarkerWindow, ARestartedShellThatForgotTheIconGetsItBack) {
-    Settings settings;
-    MarkerWindow marker(settings, {});
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = NOTIFYICONDATAW_V1_SIZE, icon.hWnd = marker.Handle(), icon.uID = 1;
-    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &icon));
-    ASSERT_FALSE(::Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell tells a forgotten icon";
-    ::SendMessageW(marker.Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(::Shell_NotifyIconW(NIM_MODIFY, &icon));
-}
-
-TEST(MarkerWindow, ALongTalkLeavesNoGdiOrUserObjectBehindAndTheMenuMarksTheCurrentChoices) {
+TEST(MarkerWindow, ALongTalkAcrossMonitorsAndAShellRestartLeaveNoObjectBehindAndTheMenuMarksTheChoices) {
     const int baseline = GdiObjects();
     HRGN leak = ::CreateRectRgn(0, 0, 1, 1);
     ASSERT_EQ(GdiObjects(), baseline + 1) << "the count does not see a new region";
@@ -203,22 +177,39 @@ TEST(MarkerWindow, ALongTalkLeavesNoGdiOrUserObjectBehindAndTheMenuMarksTheCurre
         : n % 4 == 2 ? marker.ChooseColor(1 + i % 7)
                      : marker.ChooseTranslucency(i % 11);
     };
+    const auto openAndDismissMenu = [&] { ::SetTimer(nullptr, 0, 30, EndMenuSoon), marker.OpenMenu(); };
     for (int n = 0; n < 4; ++n) command(n);
-    OpenAndDismissMenu(marker);
+    openAndDismissMenu();
     HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, SeeMenus, nullptr, ::GetCurrentThreadId());
-    const int gdiBefore = GdiObjects(), windowsBefore = ThreadWindows();
+    const int gdiBefore = GdiObjects();
     for (int n = 0; n < 1000; ++n) command(n);
-    for (int n = 0; n < 100; ++n) OpenAndDismissMenu(marker);
+    for (int n = 0; n < 100; ++n) openAndDismissMenu();
+    // To a monitor of 144 dpi and back, a hundred times: the same size in points, centred.
+    marker.ChooseGlyph(1), marker.ChooseSize(16);
+    RECT place = CentredAt(marker, 500, 400);
+    const long area96 = Outline(marker.Handle(), place).first;
+    for (int n = 0; n < 200; ++n) {
+        const WORD dpi = n % 2 ? 96 : 144;
+        SendDpi(marker.Handle(), dpi);
+        ::GetWindowRect(marker.Handle(), &place);
+        EXPECT_LE(std::abs(place.left + place.right - 1000) + std::abs(place.top + place.bottom - 800), 2) << "centred";
+        if (n < 2) {  // the outline's pixels grow by (144 / 96)² and come back
+            EXPECT_NEAR(Outline(marker.Handle(), place).first, area96 * dpi * dpi / (96.0 * 96), area96 / 40.0) << dpi;
+        }
+    }
     marker.ChooseGlyph(5), marker.ChooseSize(3), marker.ChooseColor(7), marker.ChooseTranslucency(4);
-    OpenAndDismissMenu(marker);
-    const int gdiAfter = GdiObjects(), windowsAfter = ThreadWindows();
+    openAndDismissMenu();
+    const int gdiAfter = GdiObjects();
     ::UnhookWindowsHookEx(hook);
-    std::printf("GDI objects %d -> %d, windows of the thread %d -> %d, menus built %zu\n", gdiBefore, gdiAfter,
-                windowsBefore, windowsAfter, menusSeen.size());
+    std::printf("GDI objects %d -> %d, menus built %zu\n", gdiBefore, gdiAfter, menusSeen.size());
     EXPECT_EQ(gdiAfter, gdiBefore);
-    EXPECT_EQ(windowsAfter, windowsBefore);
     ASSERT_EQ(marksSeen.size(), 101u);
     EXPECT_EQ(marksSeen.back(), (std::array<int, 4>{4, 2, 6, 4})) << "★, 10 points, yellow, 40%";
     for (HMENU menu : menusSeen) EXPECT_FALSE(::IsMenu(menu)) << menu;
     EXPECT_NE(CentredAt(marker, 600, 500).left, CentredAt(marker, 700, 500).left) << "following again after a menu";
+    NOTIFYICONDATAW icon{};  // a restarted shell that has forgotten the icon
+    icon.cbSize = NOTIFYICONDATAW_V1_SIZE, icon.hWnd = marker.Handle(), icon.uID = 1;
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &icon) && !::Shell_NotifyIconW(NIM_MODIFY, &icon));
+    ::SendMessageW(marker.Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(::Shell_NotifyIconW(NIM_MODIFY, &icon)) << "gets it back";
 }
