@@ -43,7 +43,7 @@ std::optional<Settings> LoadSettings(const std::wstring& path);
 // holds the file, the replace is tried again for about two seconds. Any failure
 // leaves the file as it was and no copy behind. Only a folder that refuses a
 // new file has the values written in place. Answers whether they were saved.
-bool SaveSettings(const Settings& settings, const std::wstring& path);
+bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept;
 
 // The seven values written one by one into the file itself, each failure
 // ignored. Answers whether every write was accepted.

@@ -3,6 +3,7 @@
 // leaves a cut file behind.
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace {
 // sync client) is waited for: 20 tries, 100 ms apart.
 constexpr int kReplaceTries = 20;
 constexpr DWORD kReplacePauseMs = 100;
+// Far more than a settings file holds, in characters.
+constexpr DWORD kLongestList = 16 * 1024 * 1024;
 
 bool SameKey(const std::wstring& a, const std::wstring& b) {
     return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
@@ -25,7 +28,7 @@ bool SameKey(const std::wstring& a, const std::wstring& b) {
 // did not fit.
 template <typename Read>
 std::vector<std::wstring> ProfileList(Read read) {
-    for (DWORD size = 4096;; size *= 2) {
+    for (DWORD size = 4096; size <= kLongestList; size *= 2) {
         std::wstring buffer(size, L'\0');
         const DWORD chars = read(buffer.data(), size);
         if (chars + 2 >= size) continue;
@@ -34,6 +37,7 @@ std::vector<std::wstring> ProfileList(Read read) {
             items.emplace_back(buffer.c_str() + at);
         return items;
     }
+    throw std::length_error("a profile file too large to read back");
 }
 
 // Everything the profile service reads from the file but the program's own
@@ -107,21 +111,25 @@ bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
     return all;
 }
 
-bool SaveSettings(const Settings& settings, const std::wstring& path) {
-    // A read-only file is the user's word that it stays as it is (a replace
-    // would not ask everywhere).
-    if (ReadOnly(path) || !SettingsFile().Bind(path, false)) return false;  // or no file, and none can be made
-    const std::wstring copy = path + L".saving";
-    // A copy left by a save that was cut short (a crash, a power cut) goes first.
-    ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileW(copy.c_str());
-    if (!::CopyFileW(path.c_str(), copy.c_str(), TRUE)) {
-        const DWORD error = ::GetLastError();
-        ::DeleteFileW(copy.c_str());  // what a full disk let through
-        // A folder that takes no new file: the file itself is all there is.
-        return error == ERROR_ACCESS_DENIED && WriteSettingsInPlace(settings, path);
+bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
+    std::wstring copy;
+    try {
+        // A read-only file is the user's word that it stays as it is (a replace
+        // would not ask everywhere).
+        if (ReadOnly(path) || !SettingsFile().Bind(path, false)) return false;  // or no file, and none can be made
+        copy = path + L".saving";
+        // A copy left by a save that was cut short (a crash, a power cut) goes first.
+        ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(copy.c_str());
+        if (!::CopyFileW(path.c_str(), copy.c_str(), TRUE)) {
+            const DWORD error = ::GetLastError();
+            ::DeleteFileW(copy.c_str());  // what a full disk let through
+            // A folder that takes no new file: the file itself is all there is.
+            return error == ERROR_ACCESS_DENIED && WriteSettingsInPlace(settings, path);
+        }
+        if (WriteAndCheck(settings, copy, OtherLines(path)) && Replace(copy, path)) return true;
+    } catch (...) {  // out of memory, or a file too large to read back: not saved
     }
-    if (WriteAndCheck(settings, copy, OtherLines(path)) && Replace(copy, path)) return true;
-    ::DeleteFileW(copy.c_str());
+    if (!copy.empty()) ::DeleteFileW(copy.c_str());
     return false;
 }
