@@ -3,6 +3,8 @@
 // leaves a cut file behind.
 #include <windows.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,9 +15,9 @@
 namespace {
 
 // How long a file held by another program (a virus scanner, an indexer, a
-// sync client) is waited for: 20 tries, 100 ms apart.
-constexpr int kReplaceTries = 20;
-constexpr DWORD kReplacePauseMs = 100;
+// sync client) is waited for in one save, trying again every 100 ms.
+constexpr ULONGLONG kHeldFileWaitMs = 2000;
+constexpr DWORD kPauseMs = 100;
 // Far more than a settings file holds, in characters.
 constexpr DWORD kLongestList = 16 * 1024 * 1024;
 
@@ -52,7 +54,9 @@ std::vector<std::wstring> OtherLines(const std::wstring& path) {
             return ::GetPrivateProfileSectionW(section.c_str(), buffer, size, path.c_str());
         });
         for (const std::wstring& entry : entries) {
-            const std::wstring key = entry.substr(0, entry.find(L'='));
+            std::wstring key = entry.substr(0, entry.find(L'='));
+            key.erase(key.find_last_not_of(L" \t") + 1);  // as written by hand: "Top = 5"
+            key.erase(0, key.find_first_not_of(L" \t"));
             bool own = false;
             for (const StoredKey& stored : kStoredKeys)
                 own = own || (SameKey(section, stored.section) && SameKey(key, stored.key));
@@ -87,15 +91,17 @@ bool ReadOnly(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-// Retried while another program has the file open without delete sharing
-// (the file is not read-only: that was asked first).
-bool Replace(const std::wstring& copy, const std::wstring& path) {
-    for (int tries = 1;; ++tries) {
-        if (::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+// Tries a step on the file until it succeeds, or fails for another reason
+// than another program holding the file, or the save's wait is over.
+template <typename Step>
+bool UnlessHeldTooLong(ULONGLONG until, std::initializer_list<DWORD> heldErrors, Step step) {
+    for (;;) {
+        if (step()) return true;
         const DWORD error = ::GetLastError();
-        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
-        if (!held || tries == kReplaceTries) return false;
-        ::Sleep(kReplacePauseMs);
+        if (std::find(heldErrors.begin(), heldErrors.end(), error) == heldErrors.end() || ::GetTickCount64() >= until)
+            return false;
+        ::Sleep(kPauseMs);
+        ::SetLastError(error);
     }
 }
 
@@ -121,13 +127,27 @@ bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
         // A copy left by a save that was cut short (a crash, a power cut) goes first.
         ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileW(copy.c_str());
-        if (!::CopyFileW(path.c_str(), copy.c_str(), TRUE)) {
+        const ULONGLONG until = ::GetTickCount64() + kHeldFileWaitMs;
+        const bool copied = UnlessHeldTooLong(until, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION},
+                                              [&] { return ::CopyFileW(path.c_str(), copy.c_str(), TRUE) != FALSE; });
+        if (!copied) {
             const DWORD error = ::GetLastError();
             ::DeleteFileW(copy.c_str());  // what a full disk let through
             // A folder that takes no new file: the file itself is all there is.
             return error == ERROR_ACCESS_DENIED && WriteSettingsInPlace(settings, path);
         }
-        if (WriteAndCheck(settings, copy, OtherLines(path)) && Replace(copy, path)) return true;
+        // What the file holds beyond the seven values, read from the copy before
+        // the writes: the check after them must find it unchanged.
+        const std::vector<std::wstring> others = OtherLines(copy);
+        const auto replace = [&] {
+            return ::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+                   FALSE;
+        };
+        // Held without delete sharing, the file refuses the replace as a sharing violation, or as denied access
+        // (the file is not read-only: that was asked first).
+        if (WriteAndCheck(settings, copy, others) &&
+            UnlessHeldTooLong(until, {ERROR_SHARING_VIOLATION, ERROR_ACCESS_DENIED}, replace))
+            return true;
     } catch (...) {  // out of memory, or a file too large to read back: not saved
     }
     if (!copy.empty()) ::DeleteFileW(copy.c_str());

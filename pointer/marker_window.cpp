@@ -66,9 +66,10 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
                       this);
     if (!window_) RaiseLastError();
     bounds_ = {x, y, x, y};
-    dpi_ = WindowDpi(window_.get());
     dc_ = ::GetDC(window_.get());
     ::SetBkMode(dc_, TRANSPARENT);  // a path of text takes the outlines only
+    CentreOnCursor();               // still without a size: on the cursor's monitor, whose resolution the glyph takes
+    dpi_ = WindowDpi(window_.get());
     // The popup menu's owner: the marker itself never becomes active, so the
     // user's application keeps the keyboard.
     menuOwner_.reset(
@@ -80,7 +81,7 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
     ChooseTranslucency(settings_.translucencyIndex);
     tray_.SetTip(L"Trailglint");
     tray_.SetOwner(window_.get());
-    tray_.SetIcon(ProgramIcon(SmallIconSize(dpi_)));
+    tray_.SetIcon(ProgramIcon(SmallIconSize(ScreenDpi())));  // the taskbar's monitor
     tray_.Add();
     reshapeHeld_ = false;
     CentreOnCursor();
@@ -185,6 +186,7 @@ void MarkerWindow::OnTrayCallback(LPARAM callback) {
 }
 
 void MarkerWindow::OnDpiChanged(UINT dpi) {
+    if (dpi < 24 || dpi > 2400) return;  // no resolution Windows gives: another program's message
     dpi_ = dpi;
     if (menuOpen_ || unloaded_) return;  // the menu's end takes the new resolution on
     ChooseSize(settings_.sizeIndex);
@@ -210,11 +212,11 @@ void MarkerWindow::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     reshapeHeld_ = true;
-    // Saved first: the shell call below lets sent messages in, and a session
-    // end arriving there must find the settings already saved.
+    cursor_.Show();  // also while the save waits for a file another program holds
+    // Saved before the icon goes: the shell call lets sent messages in, and a
+    // session end arriving there must find the settings already saved.
     settings_.top = ToStoredTwips(bounds_.top, dpi_);
     settings_.left = ToStoredTwips(bounds_.left, dpi_);
     if (saveSettings_) saveSettings_();
     tray_.Delete();
-    cursor_.Show();
 }

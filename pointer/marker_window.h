@@ -66,8 +66,8 @@ private:
     void Close();
     // The session is ending: Windows may end the process once this returns.
     void EndSession();
-    // Once, whatever asked: position and settings saved, then the tray icon
-    // removed and the real cursor shown.
+    // Once, whatever asked: the real cursor shown, position and settings
+    // saved, then the tray icon removed.
     void Unload();
 
     Settings& settings_;

@@ -1,5 +1,6 @@
 // Following the cursor and the two hot keys, polled on the 10 ms tick, and
 // showing and hiding the marker.
+#include "pointer/dpi.h"
 #include "pointer/geometry.h"
 #include "pointer/marker_window.h"
 
@@ -36,6 +37,9 @@ void MarkerWindow::HideByClick() {
 
 void MarkerWindow::ToggleShown() {
     settings_.shown = !settings_.shown;
+    // Hidden, it may have been taken to a monitor of another resolution unannounced.
+    const UINT dpi = WindowDpi(window_.get());
+    if (settings_.shown && dpi != fontDpi_) OnDpiChanged(dpi);
     ::ShowWindow(window_.get(), settings_.shown ? SW_SHOWNA : SW_HIDE);  // never activated
 }
 

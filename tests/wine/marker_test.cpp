@@ -95,6 +95,7 @@ void CALLBACK WhileTheMenuIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
     ::SendMessageW(menuUp.window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program said no
     EXPECT_EQ(menuUp.saves, 0);
     SendDpi(menuUp.window, 144);  // on another monitor: the place is saved in its twips
+    SendDpi(menuUp.window, 0);    // not from Windows: ignored
     ::SendMessageW(menuUp.window, menuUp.ending, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(menuUp.saves, menuUp.ending == WM_ENDSESSION) << "saved before the session is answered";
     EXPECT_TRUE(::IsWindow(menuUp.window)) << "the window goes once the popup has returned";
