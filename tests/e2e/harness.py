@@ -121,7 +121,11 @@ class Program:  # in a folder of its own on drive C:, when asked on a small disk
             (self.folder / "filler").write_bytes(b"\0" * (disk.f_bavail * disk.f_frsize - free_bytes))
 
     def start(self, wait=True):
-        process = subprocess.Popen(["wine", self.folder / "Trailglint.exe"], cwd=self.folder, env=self.desktop.env,
+        # A 64-bit program under the 64-bit loader: where 32-bit programs run too, `wine` would start it from a
+        # 32-bit start.exe, and the process here would not be the program's.
+        pe = EXE.read_bytes()[:4096]
+        loader = "/usr/lib/wine/wine64" if pe[int.from_bytes(pe[60:64], "little") + 4:][:2] == b"\x64\x86" else "wine"
+        process = subprocess.Popen([loader, self.folder / "Trailglint.exe"], cwd=self.folder, env=self.desktop.env,
                                    **QUIET)
         if wait:  # the icon is added once the window exists
             wait_for("the tray icon", self.desktop.tray_icon)
