@@ -70,12 +70,18 @@ std::vector<std::wstring> OtherLines(const std::wstring& path) {
 }
 
 // The seven values written into the copy, every write accepted, and the copy
-// on the disk holding them and everything else the file held.
-bool WriteAndCheck(const Settings& settings, const std::wstring& copy, const std::vector<std::wstring>& others) {
+// on the disk holding them and everything else the file held. While another
+// program holds the copy, false with that as the last error.
+bool WriteAndCheck(const Settings& settings, const std::wstring& copy) {
+    ::SetLastError(ERROR_SUCCESS);
+    // What the file holds beyond the seven values, which the writes leave as
+    // it is: the check after them must find it unchanged.
+    const std::vector<std::wstring> others = OtherLines(copy);
     if (!WriteSettingsInPlace(settings, copy)) return false;
     ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // out of any cache, onto the disk
-    const UniqueFile written(::CreateFileW(copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueFile written(::CreateFileW(copy.c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!written || !::FlushFileBuffers(written.get())) return false;
     SettingsFile readBack;
     if (!readBack.Bind(copy, false)) return false;
@@ -136,16 +142,16 @@ bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
             // A folder that takes no new file: the file itself is all there is.
             return error == ERROR_ACCESS_DENIED && WriteSettingsInPlace(settings, path);
         }
-        // What the file holds beyond the seven values, read from the copy before
-        // the writes: the check after them must find it unchanged.
-        const std::vector<std::wstring> others = OtherLines(copy);
+        // A scanner or a sync client opens a new file in its folder the moment
+        // it appears: the copy is waited for as the file is.
+        const auto written = [&] { return WriteAndCheck(settings, copy); };
         const auto replace = [&] {
             return ::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
                    FALSE;
         };
         // Held without delete sharing, the file refuses the replace as a sharing violation, or as denied access
         // (the file is not read-only: that was asked first).
-        if (WriteAndCheck(settings, copy, others) &&
+        if (UnlessHeldTooLong(until, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}, written) &&
             UnlessHeldTooLong(until, {ERROR_SHARING_VIOLATION, ERROR_ACCESS_DENIED}, replace))
             return true;
     } catch (...) {  // out of memory, or a file too large to read back: not saved

@@ -17,6 +17,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"TrailglintMarker";
 constexpr int kProgramIcon = 1;  // in the resource script
 constexpr UINT_PTR kTickTimer = 1;
+// While the shell refuses the tray icon: it is asked again once a second.
+constexpr UINT_PTR kTrayRetryTimer = 2;
+constexpr UINT kTrayRetryMs = 1000;
 
 HICON ProgramIcon(int size) {
     // Shared: the system frees it.
@@ -82,7 +85,7 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
     tray_.SetTip(L"Trailglint");
     tray_.SetOwner(window_.get());
     tray_.SetIcon(ProgramIcon(SmallIconSize(ScreenDpi())));  // the taskbar's monitor
-    tray_.Add();
+    AddTrayIcon();
     reshapeHeld_ = false;
     CentreOnCursor();
     Reshape();
@@ -124,12 +127,13 @@ LRESULT CALLBACK MarkerWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // A restarted shell has lost the icon.
-        if (tray_.Shown()) tray_.Add();
+        if (tray_.Wanted()) AddTrayIcon();
         return 0;
     }
     switch (message) {
         case WM_TIMER:
             if (wParam == kTickTimer) OnTick();
+            if (wParam == kTrayRetryTimer && tray_.AddIfRefused()) ::KillTimer(window_.get(), kTrayRetryTimer);
             return 0;
         case WM_MOUSEMOVE:
             CentreOnCursor();
@@ -172,6 +176,12 @@ LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         default:
             return ::DefWindowProcW(window_.get(), message, wParam, lParam);
     }
+}
+
+void MarkerWindow::AddTrayIcon() {
+    // A shell that is not up yet or too busy to answer (a start at log-on)
+    // refuses it, and says nothing when it is ready.
+    if (!tray_.Add()) ::SetTimer(window_.get(), kTrayRetryTimer, kTrayRetryMs, nullptr);
 }
 
 void MarkerWindow::OnTrayCallback(LPARAM callback) {

@@ -47,6 +47,7 @@ private:
     // shown, F12 shows a hidden marker.
     void OnTick();
     void CentreOnCursor();
+    void AddTrayIcon();
     void OnTrayCallback(LPARAM callback);
     // Moved to a monitor of another resolution: the glyph keeps its size in
     // points, drawn at the new one.
@@ -54,6 +55,8 @@ private:
     void HideByClick();
     void ToggleShown();
     void MakeTopmost();
+    // Back above a window that came over the marker since, never activated.
+    void KeepOnTop();
     // Sizes the window to the glyph, cuts it to the glyph's outline and shows
     // it exactly when the marker is to be shown.
     void Reshape();
@@ -84,7 +87,9 @@ private:
     UniqueWindow menuOwner_;
     TrayIcon tray_;
     CursorProbe cursor_;
-    RECT bounds_{};  // where the window is; only this class moves it
+    RECT bounds_{};              // where the window is; only this class moves it
+    ULONGLONG lastRaised_ = 0;   // tick count
+    HWND outOfReach_ = nullptr;  // stayed above when the marker was raised
 
     bool reshapeHeld_ = true;  // while the stored look is applied
     bool menuOpen_ = false;

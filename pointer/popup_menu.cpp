@@ -7,6 +7,34 @@
 
 namespace {
 
+// This thread sharing another's input state, for as long as it lives.
+class AttachedInput {
+public:
+    AttachedInput(DWORD thread, DWORD to)
+        : thread_(thread), to_(to), attached_(::AttachThreadInput(thread, to, TRUE)) {}
+    ~AttachedInput() {
+        if (attached_) ::AttachThreadInput(thread_, to_, FALSE);
+    }
+    AttachedInput(const AttachedInput&) = delete;
+    AttachedInput& operator=(const AttachedInput&) = delete;
+
+private:
+    DWORD thread_, to_;
+    BOOL attached_;
+};
+
+// Windows gives the foreground only to the process that received the last
+// input, and F9 is polled: the key went to the application in front. Joined
+// to that application's input for the one call, this thread may take it.
+void TakeForeground(HWND window) {
+    if (::SetForegroundWindow(window)) return;
+    const DWORD front = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
+    const DWORD self = ::GetCurrentThreadId();
+    if (front == 0 || front == self) return;
+    const AttachedInput attached(self, front);
+    ::SetForegroundWindow(window);
+}
+
 void AddSubmenu(HMENU menu, const wchar_t* caption, MenuGroup group, int current) {
     UniqueMenu submenu(::CreatePopupMenu());
     const IndexRange range = RangeOf(group);
@@ -63,11 +91,12 @@ unsigned MarkerWindow::TrackMenu() {
     const UniqueMenu menu = BuildMenu(settings_);
     POINT at{};
     ::GetCursorPos(&at);
-    // A menu whose owner is not in front does not close on a click elsewhere;
-    // and a message after it, or the next menu may flash shut.
+    // A menu whose owner is not in front does not close on a click elsewhere,
+    // and its keys go to the application in front; and a message after it, or
+    // the next menu may flash shut.
     HWND owner = menuOwner_.get();
     HWND previous = ::GetForegroundWindow();
-    ::SetForegroundWindow(owner);
+    TakeForeground(owner);
     const auto chosen = static_cast<unsigned>(::TrackPopupMenuEx(
         menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, owner, nullptr));
     ::PostMessageW(owner, WM_NULL, 0, 0);

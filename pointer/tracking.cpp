@@ -4,10 +4,26 @@
 #include "pointer/geometry.h"
 #include "pointer/marker_window.h"
 
+namespace {
+
+// At most ten raises a second: a window that puts itself back on top at
+// every turn is not fought over.
+constexpr ULONGLONG kRaiseIntervalMs = 100;
+
+HWND VisibleWindowAbove(HWND window) {
+    for (HWND above = ::GetWindow(window, GW_HWNDPREV); above; above = ::GetWindow(above, GW_HWNDPREV)) {
+        if (::IsWindowVisible(above)) return above;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void MarkerWindow::OnTick() {
     if (menuOpen_ || unloaded_) return;
     CentreOnCursor();
     if (settings_.shown) {
+        KeepOnTop();
         if (::GetKeyState(VK_F9) < 0) OpenMenu();
     } else if (::GetKeyState(VK_F12) < 0) {
         MakeTopmost();
@@ -45,4 +61,19 @@ void MarkerWindow::ToggleShown() {
 
 void MarkerWindow::MakeTopmost() {
     ::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void MarkerWindow::KeepOnTop() {
+    // Topmost is set once, and every topmost window shown later (a share bar,
+    // a notification, the taskbar after a click) comes above.
+    const HWND above = VisibleWindowAbove(window_.get());
+    if (!above) outOfReach_ = nullptr;
+    if (!above || above == outOfReach_) return;
+    const ULONGLONG now = ::GetTickCount64();
+    if (now - lastRaised_ < kRaiseIntervalMs) return;
+    lastRaised_ = now;
+    MakeTopmost();
+    // Still above: the shell's own band (Start, search, the task switcher),
+    // which no program goes above; left alone while it stays there.
+    if (VisibleWindowAbove(window_.get()) == above) outOfReach_ = above;
 }

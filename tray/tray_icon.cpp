@@ -14,7 +14,7 @@ constexpr std::size_t kTipBytes = 64;
 }  // namespace
 
 TrayIcon::~TrayIcon() {
-    if (shown_) Delete();
+    if (wanted_) Delete();
 }
 
 void TrayIcon::RecordEvent(LPARAM callback) {
@@ -41,8 +41,18 @@ NOTIFYICONDATAA TrayIcon::Record() const {
 
 bool TrayIcon::Add() {
     NOTIFYICONDATAA data = Record();
-    shown_ = true;
-    return ::Shell_NotifyIconA(NIM_ADD, &data);
+    wanted_ = true;
+    shown_ = ::Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    return shown_;
+}
+
+bool TrayIcon::AddIfRefused() {
+    if (!wanted_ || shown_) return true;
+    // An add that timed out may still have landed, and a second add of the
+    // same icon is refused for good.
+    NOTIFYICONDATAA data = Record();
+    shown_ = ::Shell_NotifyIconA(NIM_MODIFY, &data) || ::Shell_NotifyIconA(NIM_ADD, &data);
+    return shown_;
 }
 
 bool TrayIcon::Modify() {
@@ -51,8 +61,9 @@ bool TrayIcon::Modify() {
 }
 
 bool TrayIcon::Delete() {
-    if (!shown_) return false;
+    if (!wanted_) return false;
+    // Also when the shell never said it took it: it may have.
     NOTIFYICONDATAA data = Record();
-    shown_ = false;
+    wanted_ = shown_ = false;
     return ::Shell_NotifyIconA(NIM_DELETE, &data);
 }

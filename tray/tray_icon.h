@@ -35,10 +35,15 @@ public:
     void SetTip(const std::wstring& text) { tip_ = text; }
     const std::wstring& Tip() const { return tip_; }
 
-    // Each answers whether the shell accepted the call.
+    // Each answers whether the shell accepted the call. The icon is wanted
+    // from Add to Delete, whatever the shell answered.
     bool Add();
-    bool Modify();  // only while shown
-    bool Delete();  // only while shown
+    // A shell that refused the add (busy, or not yet up at log-on) is asked
+    // again; one that took it after all, its answer late, is not asked twice.
+    bool AddIfRefused();
+    bool Modify();  // only while the shell has it
+    bool Delete();  // only while wanted
+    bool Wanted() const { return wanted_; }
     bool Shown() const { return shown_; }
 
     // The first-version record every shell call gets, built afresh: the tip
@@ -46,7 +51,8 @@ public:
     NOTIFYICONDATAA Record() const;
 
 private:
-    bool shown_ = false;
+    bool wanted_ = false;
+    bool shown_ = false;  // the shell said it took it
     HWND owner_ = nullptr;
     HICON icon_ = nullptr;
     std::wstring tip_;

@@ -35,7 +35,8 @@ class Marker(DesktopTest):
         wait_for("the popup menu", lambda: self.desktop.menus(process))
         self.desktop.click(700, 600)  # a click elsewhere closes the menu
         wait_for("the menu closed", lambda: not self.desktop.menus(process))
-        self.desktop.key("F9")
+        self.desktop.key("F9")  # the key went to the application in front; the menu's owner (untitled) takes it over
+        self.assertEqual(wait_for("the menu", lambda: self.desktop.menus(process)) and self.desktop.peek("foreground"), "")
         self.desktop.choose(process, 3, 13)  # サイズ, 36
         self.desktop.move(700, 600)
         wait_for("the smaller marker", lambda: self.desktop.marker() == centred(700, 600, 49, 51))
@@ -57,6 +58,19 @@ class Marker(DesktopTest):
         self.assertEqual(process.wait(timeout=20), 0)
         self.assertIsNone(self.desktop.tray_icon(), "the icon goes with the program")
         self.assertEqual([program.saved()[k] for k in ["Translucence", "Disp Pointer"]], ["8", "True"])
+
+    def test_on_a_desktop_scaled_to_150_percent_the_glyph_is_drawn_at_that_scale_from_the_first_frame(self):
+        scale = ["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/f", "/d"]
+        self.desktop.run(*scale, "144")
+        self.tearDown()  # Wine takes the resolution as its session starts
+        try:
+            self.desktop.start_app()
+            Program(self.desktop, ini=settings()).start(wait=False)
+            width, height = wait_for("the marker", self.desktop.marker)[2:]
+            self.assertLessEqual(abs(width - 97 * 1.5) + abs(height - 103 * 1.5), 2, (width, height))
+        finally:
+            self.tearDown()
+            self.desktop.run(*scale, "96")
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@
 TEST(StoredNumbers, RoundHalvesToEvenAndFallBackOnAnythingElse) {
     const std::optional<std::int64_t> kOut;  // outside the range
     const std::pair<const wchar_t*, std::optional<std::int64_t>> kCases[] = {
-        {L"6.5", 6},      {L"7.5", 8},        {L"12.5", 12},       {L"-2.5", -2},
+        {L"6.5", 6},      {L"7.5", 8},        {L"-2.7", -3},       {L"12.7", 13},
         {L"2.51", 3},     {L" -3\t", -3},     {L"+4", 4},          {L"007", 7},
         {L".5", 0},       {L"0.", 0},         {L"-32768", -32768}, {L"32767.4", 32767},
         {L"abc", 99},     {L"1e3", 99},       {L"12abc", 99},      {L"", 99},
