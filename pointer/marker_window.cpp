@@ -90,6 +90,7 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
     CentreOnCursor();
     Reshape();
     MakeTopmost();
+    FollowMouseInput(settings_.shown);
     ::SetTimer(window_.get(), kTickTimer, 10, nullptr);
 }
 
@@ -138,6 +139,9 @@ LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_MOUSEMOVE:
             CentreOnCursor();
             return 0;
+        case WM_INPUT:
+            CentreOnCursor();
+            return ::DefWindowProcW(window_.get(), message, wParam, lParam);  // which frees the input
         case WM_LBUTTONUP:
         case WM_MBUTTONUP:
             HideByClick();
@@ -222,6 +226,7 @@ void MarkerWindow::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     reshapeHeld_ = true;
+    FollowMouseInput(false);
     cursor_.Show();  // also while the save waits for a file another program holds
     // Saved before the icon goes: the shell call lets sent messages in, and a
     // session end arriving there must find the settings already saved.

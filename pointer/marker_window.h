@@ -47,6 +47,9 @@ private:
     // shown, F12 shows a hidden marker.
     void OnTick();
     void CentreOnCursor();
+    // While the marker is shown, every mouse report reaches it, also with the
+    // pointer over another window (a ring's hole): it follows at input rate.
+    void FollowMouseInput(bool follow);
     void AddTrayIcon();
     void OnTrayCallback(LPARAM callback);
     // Moved to a monitor of another resolution: the glyph keeps its size in
@@ -92,6 +95,7 @@ private:
     HWND outOfReach_ = nullptr;  // stayed above when the marker was raised
 
     bool reshapeHeld_ = true;  // while the stored look is applied
+    bool followingInput_ = false;
     bool menuOpen_ = false;
     bool closeAfterMenu_ = false;
     bool unloaded_ = false;

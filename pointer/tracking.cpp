@@ -10,6 +10,10 @@ namespace {
 // every turn is not fought over.
 constexpr ULONGLONG kRaiseIntervalMs = 100;
 
+// The mouse among the HID devices.
+constexpr USHORT kGenericDesktopPage = 0x01;
+constexpr USHORT kMouseUsage = 0x02;
+
 HWND VisibleWindowAbove(HWND window) {
     for (HWND above = ::GetWindow(window, GW_HWNDPREV); above; above = ::GetWindow(above, GW_HWNDPREV)) {
         if (::IsWindowVisible(above)) return above;
@@ -44,11 +48,22 @@ void MarkerWindow::CentreOnCursor() {
     ::SetWindowPos(window_.get(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void MarkerWindow::FollowMouseInput(bool follow) {
+    // Raw input in the background, not a low-level hook: a hook makes every
+    // mouse move on the machine wait for this thread (a save waiting for a
+    // held file, say). Refused, the tick alone keeps the marker on the cursor.
+    if (follow == followingInput_) return;
+    const RAWINPUTDEVICE mouse{kGenericDesktopPage, kMouseUsage, follow ? RIDEV_INPUTSINK : RIDEV_REMOVE,
+                               follow ? window_.get() : nullptr};
+    if (::RegisterRawInputDevices(&mouse, 1, sizeof mouse)) followingInput_ = follow;
+}
+
 void MarkerWindow::HideByClick() {
     if (unloaded_) return;
     settings_.shown = false;
     cursor_.Show();
     ::ShowWindow(window_.get(), SW_HIDE);
+    FollowMouseInput(false);  // a hidden marker costs nothing
 }
 
 void MarkerWindow::ToggleShown() {
@@ -57,6 +72,7 @@ void MarkerWindow::ToggleShown() {
     const UINT dpi = WindowDpi(window_.get());
     if (settings_.shown && dpi != fontDpi_) OnDpiChanged(dpi);
     ::ShowWindow(window_.get(), settings_.shown ? SW_SHOWNA : SW_HIDE);  // never activated
+    FollowMouseInput(settings_.shown);
 }
 
 void MarkerWindow::MakeTopmost() {
