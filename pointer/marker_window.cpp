@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <utility>
 
 #include "platform/error.h"
 #include "pointer/dpi.h"
@@ -95,6 +96,7 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
 }
 
 MarkerWindow::~MarkerWindow() {
+    FollowMouseInput(false);
     tray_.Delete();  // while the window it reports to still exists
     if (dc_ && window_) ::SelectObject(dc_, ::GetStockObject(SYSTEM_FONT));  // so that the font can go
     window_.reset();
@@ -142,12 +144,20 @@ LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_INPUT:
             CentreOnCursor();
             return ::DefWindowProcW(window_.get(), message, wParam, lParam);  // which frees the input
+        case WM_LBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            pressed_ = message;
+            return 0;
+        // A click is a press and a release on the marker: a release alone is
+        // the end of a click elsewhere (one that closed the menu, say) that the
+        // marker, following the pointer, came under.
         case WM_LBUTTONUP:
         case WM_MBUTTONUP:
-            HideByClick();
+            if (std::exchange(pressed_, 0) == message - 1) HideByClick();
             return 0;
         case WM_RBUTTONUP:
-            OpenMenu();
+            if (std::exchange(pressed_, 0) == message - 1) OpenMenu();
             return 0;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;  // a click keeps the focus where it was

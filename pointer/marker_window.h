@@ -95,6 +95,7 @@ private:
     HWND outOfReach_ = nullptr;  // stayed above when the marker was raised
 
     bool reshapeHeld_ = true;  // while the stored look is applied
+    UINT pressed_ = 0;         // the button-down message of a press on the marker
     bool followingInput_ = false;
     bool menuOpen_ = false;
     bool closeAfterMenu_ = false;

@@ -26,10 +26,13 @@ HWND VisibleWindowAbove(HWND window) {
 void MarkerWindow::OnTick() {
     if (menuOpen_ || unloaded_) return;
     CentreOnCursor();
+    // The keys go to the application in front, never to this thread's queue:
+    // the keyboard as it is now, not this thread's view of it (which stops at
+    // the last input message it read, the mouse reports among them).
     if (settings_.shown) {
         KeepOnTop();
-        if (::GetKeyState(VK_F9) < 0) OpenMenu();
-    } else if (::GetKeyState(VK_F12) < 0) {
+        if (::GetAsyncKeyState(VK_F9) < 0) OpenMenu();
+    } else if (::GetAsyncKeyState(VK_F12) < 0) {
         MakeTopmost();
         ToggleShown();
     }
@@ -53,8 +56,8 @@ void MarkerWindow::FollowMouseInput(bool follow) {
     // mouse move on the machine wait for this thread (a save waiting for a
     // held file, say). Refused, the tick alone keeps the marker on the cursor.
     if (follow == followingInput_) return;
-    const RAWINPUTDEVICE mouse{kGenericDesktopPage, kMouseUsage, follow ? RIDEV_INPUTSINK : RIDEV_REMOVE,
-                               follow ? window_.get() : nullptr};
+    const DWORD flags = follow ? RIDEV_INPUTSINK : RIDEV_REMOVE;
+    const RAWINPUTDEVICE mouse{kGenericDesktopPage, kMouseUsage, flags, follow ? window_.get() : nullptr};
     if (::RegisterRawInputDevices(&mouse, 1, sizeof mouse)) followingInput_ = follow;
 }
 

@@ -4,26 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "app/settings_file.h"
-
-namespace {
-
-// A scanner that opens a new file the moment it appears, without write or delete sharing, for 300 ms.
-DWORD WINAPI ScanOnce(void* path) {
-    for (const ULONGLONG end = ::GetTickCount64() + 3000; ::GetTickCount64() < end;) {
-        HANDLE file = ::CreateFileW(static_cast<const wchar_t*>(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-        if (file != INVALID_HANDLE_VALUE) return ::Sleep(300), ::CloseHandle(file), 0;
-    }
-    return 1;
-}
-
-}  // namespace
 
 TEST(ProfileFile, ASaveThroughACopyKeepsEveryOtherLineAndLeavesNoCopy) {
     const char* locale = std::getenv("LC_ALL");
@@ -40,14 +28,19 @@ TEST(ProfileFile, ASaveThroughACopyKeepsEveryOtherLineAndLeavesNoCopy) {
     settings.top = -40000, settings.glyphIndex = 3, settings.shown = true;
     const std::filesystem::path copy = folder / L"a.ini.saving";
     for (int save = 0; save < 2; ++save) {  // the second time, the file was deleted while the program ran
-        // The first time a scanner holds the new copy for a moment; the second, a crash left a copy behind.
-        HANDLE scanner = save ? nullptr : ::CreateThread(nullptr, 0, ScanOnce, (void*)copy.c_str(), 0, nullptr);
+        // The first time a scanner opens the new copy the moment it appears, without write or delete sharing, for
+        // 300 ms; the second time a crash has left a copy behind.
+        std::atomic<bool> scanned = save == 1;
+        std::thread scanner([&] {
+            for (const ULONGLONG end = ::GetTickCount64() + 3000; !scanned && ::GetTickCount64() < end;) {
+                HANDLE held = ::CreateFileW(copy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, 0);
+                if (held != INVALID_HANDLE_VALUE) ::Sleep(300), ::CloseHandle(held), scanned = true;
+            }
+        });
         if (save) std::ofstream(copy) << "[Window Design]\r\nTop=7\r\n";
         EXPECT_TRUE(SaveSettings(settings, file.wstring()));
-        DWORD scanned = 0;
-        if (scanner)
-            ::WaitForSingleObject(scanner, 5000), ::GetExitCodeThread(scanner, &scanned), ::CloseHandle(scanner);
-        EXPECT_EQ(scanned, 0u) << "the scanner had the copy";
+        scanner.join();
+        EXPECT_TRUE(scanned) << "the scanner had the copy";
         std::ifstream saved(file, std::ios::binary);
         const std::string bytes(std::istreambuf_iterator<char>(saved), {});
         saved.close();
