@@ -92,8 +92,7 @@ class Desktop:  # Xvfb and a private Wine prefix
                  "--sync", "%1", 1024, 768, "windowfocus", "--sync", "%1")
 
     def choose(self, process, row, subrow=None):
-        """Chooses a row of the open menu with the mouse (separators count), then of its submenu. Rows come from
-        the menus' heights: 3-pixel borders, 9-pixel separators (rows 1 and 6), the items share the rest."""
+        # A row of the open menu, then of its submenu, by the mouse: 3-pixel borders, 9-pixel separators (rows 1, 6).
         x, y, w, h = wait_for("the popup menu", lambda: self.menus(process))[0]
         item = (h - 6 - 2 * 9) / 6
         self.click(x + w // 2, int(y + 3 + sum(9 if r in (1, 6) else item for r in range(row)) + item / 2))
@@ -134,9 +133,6 @@ class Program:  # in a folder of its own on drive C:, when asked on a small disk
     def quit(self, process=None):  # WM_CLOSE, as another program would ask; with the process, its exit code
         self.desktop.peek("close", "TrailglintMarker")
         return process and process.wait(timeout=20)
-
-    def saved(self):
-        return dict(line.split("=", 1) for line in self.ini.read_text("latin-1").splitlines() if "=" in line)
 
 
 def settings(glyph=1, size=16, colour=6, translucence=5, shown=True):

@@ -57,21 +57,17 @@ class Marker(DesktopTest):
             self.desktop.choose(process, *choice)
         self.assertEqual(process.wait(timeout=20), 0)
         self.assertIsNone(self.desktop.tray_icon(), "the icon goes with the program")
-        self.assertEqual([program.saved()[k] for k in ["Translucence", "Disp Pointer"]], ["8", "True"])
+        self.assertRegex(program.ini.read_text(), r"Translucence=8\r?\n(.*\n)*Disp Pointer=True")
 
     def test_on_a_desktop_scaled_to_150_percent_the_glyph_is_drawn_at_that_scale_from_the_first_frame(self):
         scale = ["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/f", "/d"]
+        self.addCleanup(self.desktop.run, *scale, "96")  # after tearDown, which ends the session
         self.desktop.run(*scale, "144")
         self.tearDown()  # Wine takes the resolution as its session starts
-        try:
-            self.desktop.start_app()
-            Program(self.desktop, ini=settings()).start(wait=False)
-            width, height = wait_for("the marker", self.desktop.marker)[2:]
-            self.assertLessEqual(abs(width - 97 * 1.5) + abs(height - 103 * 1.5), 2, (width, height))
-        finally:
-            self.tearDown()
-            self.desktop.run(*scale, "96")
-
+        self.desktop.start_app()
+        Program(self.desktop, ini=settings()).start(wait=False)
+        width, height = wait_for("the marker", self.desktop.marker)[2:]
+        self.assertLessEqual(abs(width - 97 * 1.5) + abs(height - 103 * 1.5), 2, (width, height))
 
 if __name__ == "__main__":
     unittest.main()
