@@ -142,7 +142,9 @@ LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             CentreOnCursor();
             return 0;
         case WM_INPUT:
-            CentreOnCursor();
+            // A mouse may report thousands of times a second: the last report
+            // of those waiting moves the marker.
+            if (!(HIWORD(::GetQueueStatus(QS_RAWINPUT)) & QS_RAWINPUT)) CentreOnCursor();
             return ::DefWindowProcW(window_.get(), message, wParam, lParam);  // which frees the input
         case WM_LBUTTONDOWN:
         case WM_MBUTTONDOWN:

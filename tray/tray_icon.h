@@ -44,7 +44,6 @@ public:
     bool Modify();  // only while the shell has it
     bool Delete();  // only while wanted
     bool Wanted() const { return wanted_; }
-    bool Shown() const { return shown_; }
 
     // The first-version record every shell call gets, built afresh: the tip
     // in the ANSI code page, cut whole to 63 bytes, a NUL, then spaces.
