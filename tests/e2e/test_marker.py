@@ -69,5 +69,6 @@ class Marker(DesktopTest):
         width, height = wait_for("the marker", self.desktop.marker)[2:]
         self.assertLessEqual(abs(width - 97 * 1.5) + abs(height - 103 * 1.5), 2, (width, height))
 
+
 if __name__ == "__main__":
     unittest.main()

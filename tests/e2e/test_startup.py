@@ -62,5 +62,6 @@ class Startup(DesktopTest):
             self.assertEqual(program.ini.read_bytes(), ini.encode(), "nothing saved")
             self.tearDown()
 
+
 if __name__ == "__main__":
     unittest.main()
