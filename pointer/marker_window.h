@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "app/settings.h"
 #include "platform/unique_handle.h"
+#include "pointer/topmost_rule.h"
 #include "probe/cursor_probe.h"
 #include "tray/tray_icon.h"
 
@@ -90,9 +92,14 @@ private:
     UniqueWindow menuOwner_;
     TrayIcon tray_;
     CursorProbe cursor_;
-    RECT bounds_{};              // where the window is; only this class moves it
-    ULONGLONG lastRaised_ = 0;   // tick count
-    HWND outOfReach_ = nullptr;  // stayed above when the marker was raised
+    RECT bounds_{};  // where the window is; only this class moves it
+    TopmostRule topmostRule_;
+    // A key is pressed when it is down now and was up at the last look.
+    struct KeyLook {
+        bool down = false;
+        bool Pressed(bool downNow) { return !std::exchange(down, downNow) && downNow; }
+    };
+    KeyLook f9_, f12_;
 
     bool reshapeHeld_ = true;  // while the stored look is applied
     UINT pressed_ = 0;         // the button-down message of a press on the marker

@@ -23,14 +23,23 @@ private:
     BOOL attached_;
 };
 
+// How long the application in front may take to show it is not hung.
+constexpr UINT kAnswerMs = 100;
+
 // Windows gives the foreground only to the process that received the last
 // input, and F9 is polled: the key went to the application in front. Joined
 // to that application's input for the one call, this thread may take it.
 void TakeForeground(HWND window) {
     if (::SetForegroundWindow(window)) return;
-    const DWORD front = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
+    const HWND frontWindow = ::GetForegroundWindow();
+    const DWORD front = ::GetWindowThreadProcessId(frontWindow, nullptr);
     const DWORD self = ::GetCurrentThreadId();
     if (front == 0 || front == self) return;
+    // Joined, the call waits until that application has handled losing the
+    // foreground: a busy or hung one would hold the marker up, or for good.
+    // Then the menu opens without the foreground.
+    DWORD_PTR answer = 0;
+    if (!::SendMessageTimeoutW(frontWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &answer)) return;
     const AttachedInput attached(self, front);
     ::SetForegroundWindow(window);
 }

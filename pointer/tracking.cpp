@@ -1,38 +1,71 @@
 // Following the cursor and the two hot keys, polled on the 10 ms tick, and
 // showing and hiding the marker.
+#include <dwmapi.h>
+
+#include <array>
+#include <vector>
+
 #include "pointer/dpi.h"
 #include "pointer/geometry.h"
 #include "pointer/marker_window.h"
 
 namespace {
 
-// At most ten raises a second: a window that puts itself back on top at
-// every turn is not fought over.
-constexpr ULONGLONG kRaiseIntervalMs = 100;
-
 // The mouse among the HID devices.
 constexpr USHORT kGenericDesktopPage = 0x01;
 constexpr USHORT kMouseUsage = 0x02;
 
-HWND VisibleWindowAbove(HWND window) {
-    for (HWND above = ::GetWindow(window, GW_HWNDPREV); above; above = ::GetWindow(above, GW_HWNDPREV)) {
-        if (::IsWindowVisible(above)) return above;
+// Windows 8 and later hide a window by cloaking it (another virtual desktop, a
+// suspended app) and leave it visible to IsWindowVisible.
+bool Cloaked(HWND window) {
+    using Query = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    static const auto query = [] {
+        const HMODULE dwm = ::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return dwm ? reinterpret_cast<Query>(reinterpret_cast<void*>(::GetProcAddress(dwm, "DwmGetWindowAttribute")))
+                   : nullptr;
+    }();
+    DWORD cloaked = 0;
+    return query && SUCCEEDED(query(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked)) && cloaked != 0;
+}
+
+// The visible windows above the marker, nearest first: none while it is on top.
+std::vector<WindowAbove> WindowsAbove(HWND marker, const RECT& bounds) {
+    std::vector<WindowAbove> above;
+    for (HWND window = ::GetWindow(marker, GW_HWNDPREV); window; window = ::GetWindow(window, GW_HWNDPREV)) {
+        if (!::IsWindowVisible(window)) continue;
+        std::array<wchar_t, 64> name{};
+        RECT place{}, common{};
+        ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+        ::GetWindowRect(window, &place);
+        above.push_back({reinterpret_cast<std::uintptr_t>(window), name.data(),
+                         ::IntersectRect(&common, &place, &bounds) != FALSE, Cloaked(window)});
     }
-    return nullptr;
+    return above;
+}
+
+// A menu of the application in front, of whatever class its windows are.
+bool MenuInFront() {
+    GUITHREADINFO front{};
+    front.cbSize = sizeof front;
+    return ::GetGUIThreadInfo(0, &front) && (front.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
 }
 
 }  // namespace
 
 void MarkerWindow::OnTick() {
-    if (menuOpen_ || unloaded_) return;
-    CentreOnCursor();
     // The keys go to the application in front, never to this thread's queue:
     // the keyboard as it is now, not this thread's view of it (which stops at
-    // the last input message it read, the mouse reports among them).
+    // the last input message it read, the mouse reports among them). Each key
+    // acts when it goes down, not while it is held (or reported stuck down),
+    // and is looked at on every tick, so that a press is never kept for later.
+    const bool f9 = f9_.Pressed(::GetAsyncKeyState(VK_F9) < 0);
+    const bool f12 = f12_.Pressed(::GetAsyncKeyState(VK_F12) < 0);
+    if (menuOpen_ || unloaded_) return;
+    CentreOnCursor();
     if (settings_.shown) {
         KeepOnTop();
-        if (::GetAsyncKeyState(VK_F9) < 0) OpenMenu();
-    } else if (::GetAsyncKeyState(VK_F12) < 0) {
+        if (f9) OpenMenu();
+    } else if (f12) {
         MakeTopmost();
         ToggleShown();
     }
@@ -85,14 +118,7 @@ void MarkerWindow::MakeTopmost() {
 void MarkerWindow::KeepOnTop() {
     // Topmost is set once, and every topmost window shown later (a share bar,
     // a notification, the taskbar after a click) comes above.
-    const HWND above = VisibleWindowAbove(window_.get());
-    if (!above) outOfReach_ = nullptr;
-    if (!above || above == outOfReach_) return;
-    const ULONGLONG now = ::GetTickCount64();
-    if (now - lastRaised_ < kRaiseIntervalMs) return;
-    lastRaised_ = now;
-    MakeTopmost();
-    // Still above: the shell's own band (Start, search, the task switcher),
-    // which no program goes above; left alone while it stays there.
-    if (VisibleWindowAbove(window_.get()) == above) outOfReach_ = above;
+    const std::vector<WindowAbove> above = WindowsAbove(window_.get(), bounds_);
+    const bool menuInFront = !above.empty() && MenuInFront();
+    if (topmostRule_.Raise(above, menuInFront, ::GetTickCount64())) MakeTopmost();
 }

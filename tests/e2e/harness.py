@@ -64,8 +64,15 @@ class Desktop:  # Xvfb and a private Wine prefix
     def marker(self):  # while it is shown
         return next(iter(self.shown("--name", "^Trailglint$")), None)
 
-    def menus(self, process):  # the top one first: submenus open to its right
-        return sorted(w for w in self.shown("--pid", process.pid, "--name", "^$") if w[2] > 1)
+    def menus(self, pid):  # of the process; the top one first: submenus open to its right
+        return sorted(w for w in self.shown("--pid", pid, "--name", "^$") if w[2] > 1)
+
+    def app_pid(self):
+        return int(self.xdo("search", "--onlyvisible", "--name", f"^{APP}$", "getwindowpid"))
+
+    def pixels(self, x, y, w, h):  # "(r,g,b)" of each, as the screen shows them
+        shot = self.run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "-depth", "8", "txt:-").stdout
+        return [line.split()[1].replace(" ", "") for line in shot.splitlines()[1:]]
 
     def tray_icon(self):  # the first icon's centre in Wine's tray window, shown while it holds an icon
         return next(((x + 10, y + 10) for x, y, _, _ in self.shown("--name", "^Wine System Tray$")), None)
@@ -93,14 +100,14 @@ class Desktop:  # Xvfb and a private Wine prefix
 
     def choose(self, process, row, subrow=None):
         # A row of the open menu, then of its submenu, by the mouse: 3-pixel borders, 9-pixel separators (rows 1, 6).
-        x, y, w, h = wait_for("the popup menu", lambda: self.menus(process))[0]
+        x, y, w, h = wait_for("the popup menu", lambda: self.menus(process.pid))[0]
         item = (h - 6 - 2 * 9) / 6
         self.click(x + w // 2, int(y + 3 + sum(9 if r in (1, 6) else item for r in range(row)) + item / 2))
         if subrow is not None:
-            x, y, w, h = wait_for("the submenu", lambda: self.menus(process)[1:])[0]
+            x, y, w, h = wait_for("the submenu", lambda: self.menus(process.pid)[1:])[0]
             item = (h - 6) / {2: 8, 3: 16, 4: 7, 5: 11}[row]  # glyphs, sizes, colours, translucency
             self.click(x + w // 2, int(y + 3 + item * (subrow + 0.5)))
-        wait_for("the menu closed", lambda: not self.menus(process))
+        wait_for("the menu closed", lambda: not self.menus(process.pid))
 
 
 class Program:  # in a folder of its own on drive C:, when asked on a small disk with so many bytes free

@@ -20,28 +20,46 @@ class Marker(DesktopTest):
         for x, y in [(401, 301), (500, 400)]:
             self.desktop.move(x, y)
             wait_for(f"the marker centred at {x},{y}", lambda: self.desktop.marker() == centred(x, y))
-        shot = self.desktop.run("import", "-window", "root", "-crop", "1x1+500+400", "-depth", "8", "txt:-").stdout
-        self.assertIn("(0,0,255)", shot.replace(" ", ""), "blue under the pointer")
+        self.assertEqual(self.desktop.pixels(500, 400, 1, 1), ["(0,0,255)"], "blue under the pointer")
         self.desktop.click(500, 400)
         wait_for("the marker hidden", lambda: not self.desktop.marker())
         self.assertEqual(self.desktop.peek("foreground"), APP, "the focus stays where it was")
         self.desktop.key("F9")
         time.sleep(0.3)
-        self.assertFalse(self.desktop.marker() or self.desktop.menus(process), "F9 while hidden")
+        self.assertFalse(self.desktop.marker() or self.desktop.menus(process.pid), "F9 while hidden")
         self.desktop.move(400, 300)
         self.desktop.key("F12")
         wait_for("the marker shown where the pointer is", lambda: self.desktop.marker() == centred(400, 300))
+        time.sleep(0.3)
+        self.assertFalse(self.desktop.menus(process.pid), "F9 pressed while hidden is not kept for later")
         self.desktop.click(400, 300, 3)
-        wait_for("the popup menu", lambda: self.desktop.menus(process))
+        wait_for("the popup menu", lambda: self.desktop.menus(process.pid))
         self.desktop.click(700, 600)  # a click elsewhere closes the menu
-        wait_for("the menu closed", lambda: not self.desktop.menus(process))
+        wait_for("the menu closed", lambda: not self.desktop.menus(process.pid))
         self.desktop.key("F9")  # the key went to the application in front; the menu's owner (untitled) takes it over
-        self.assertEqual(wait_for("the menu", lambda: self.desktop.menus(process)) and self.desktop.peek("foreground"), "")
+        self.assertEqual(wait_for("the menu", lambda: self.desktop.menus(process.pid)) and self.desktop.peek("foreground"), "")
         self.desktop.choose(process, 3, 13)  # サイズ, 36
         self.desktop.move(700, 600)
         wait_for("the smaller marker", lambda: self.desktop.marker() == centred(700, 600, 49, 51))
         self.assertEqual(self.desktop.peek("foreground"), APP, "the focus is given back")
+        self.addCleanup(self.desktop.xdo, "keyup", "F9")
+        self.desktop.xdo("keydown", "F9")  # held while the menu is closed: a press opens it, holding does not
+        menu = wait_for("the menu", lambda: self.desktop.menus(process.pid))[0]
+        self.desktop.click(menu[0] - 50, menu[1] + 10)
+        wait_for("the menu closed", lambda: not self.desktop.menus(process.pid))
+        time.sleep(0.3)
+        self.assertFalse(self.desktop.menus(process.pid), "F9 still held")
         self.assertEqual(program.quit(process), 0)
+
+    def test_another_programs_menu_opened_through_the_ring_stays_above_it(self):
+        program = Program(self.desktop, ini=settings(glyph=2))  # red
+        program.start()
+        self.desktop.click(500, 400, 3)  # in the ring's hole: on Notepad
+        x, y, w, h = wait_for("Notepad's menu", lambda: self.desktop.menus(self.desktop.app_pid()))[0]
+        self.assertTrue(x - 50 < 500 <= x and y - 50 < 400 <= y, "at the pointer, under the ring")
+        for wait in (0.5, 1.5):
+            time.sleep(wait)
+            self.assertNotIn("(255,0,0)", self.desktop.pixels(x, y, w, h), "the ring over the menu")
 
     def test_the_tray_icon_toggles_the_marker_and_its_menu_choices_last(self):
         program = Program(self.desktop, ini=settings(glyph=2))  # a ring: a filled marker would take the clicks
