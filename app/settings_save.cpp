@@ -111,6 +111,26 @@ bool UnlessHeldTooLong(ULONGLONG until, std::initializer_list<DWORD> heldErrors,
     }
 }
 
+bool Absent(const std::wstring& path) {
+    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// No file of the copy's name in the folder: a copy that another program
+// holds open is waited for within the save's wait (where it may only be marked
+// for deletion, on FAT and exFAT drives and network shares, it is in the way
+// until it is let go).
+bool RemoveCopy(const std::wstring& copy, ULONGLONG until) {
+    for (;;) {
+        ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(copy.c_str());
+        if (Absent(copy)) return true;
+        if (::GetTickCount64() >= until) return false;
+        ::Sleep(kPauseMs);
+    }
+}
+
 }  // namespace
 
 bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
@@ -125,22 +145,23 @@ bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
 
 bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
     std::wstring copy;
+    const ULONGLONG until = ::GetTickCount64() + kHeldFileWaitMs;
     try {
         // A read-only file is the user's word that it stays as it is (a replace
         // would not ask everywhere).
         if (ReadOnly(path) || !SettingsFile().Bind(path, false)) return false;  // or no file, and none can be made
+        // A copy left by a save that was cut short (a crash, a power cut) goes
+        // first; one still held when the wait is over fails the save.
         copy = path + L".saving";
-        // A copy left by a save that was cut short (a crash, a power cut) goes first.
-        ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileW(copy.c_str());
-        const ULONGLONG until = ::GetTickCount64() + kHeldFileWaitMs;
+        if (!RemoveCopy(copy, until)) return false;
         const bool copied = UnlessHeldTooLong(until, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION},
                                               [&] { return ::CopyFileW(path.c_str(), copy.c_str(), TRUE) != FALSE; });
         if (!copied) {
             const DWORD error = ::GetLastError();
-            ::DeleteFileW(copy.c_str());  // what a full disk let through
             // A folder that takes no new file: the file itself is all there is.
-            return error == ERROR_ACCESS_DENIED && WriteSettingsInPlace(settings, path);
+            // Not so when a copy came in the way meanwhile.
+            const bool refused = error == ERROR_ACCESS_DENIED && Absent(copy);
+            return RemoveCopy(copy, until) && refused && WriteSettingsInPlace(settings, path);
         }
         // A scanner or a sync client opens a new file in its folder the moment
         // it appears: the copy is waited for as the file is.
@@ -156,6 +177,6 @@ bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
             return true;
     } catch (...) {  // out of memory, or a file too large to read back: not saved
     }
-    if (!copy.empty()) ::DeleteFileW(copy.c_str());
+    if (!copy.empty()) RemoveCopy(copy, until);
     return false;
 }

@@ -18,9 +18,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TrailglintMarker";
 constexpr int kProgramIcon = 1;  // in the resource script
 constexpr UINT_PTR kTickTimer = 1;
-// While the shell refuses the tray icon: it is asked again once a second.
-constexpr UINT_PTR kTrayRetryTimer = 2;
-constexpr UINT kTrayRetryMs = 1000;
 
 HICON ProgramIcon(int size) {
     // Shared: the system frees it.
@@ -86,7 +83,7 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
     tray_.SetTip(L"Trailglint");
     tray_.SetOwner(window_.get());
     tray_.SetIcon(ProgramIcon(SmallIconSize(ScreenDpi())));  // the taskbar's monitor
-    AddTrayIcon();
+    tray_.Add();
     reshapeHeld_ = false;
     CentreOnCursor();
     Reshape();
@@ -129,14 +126,12 @@ LRESULT CALLBACK MarkerWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 
 LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-        // A restarted shell has lost the icon.
-        if (tray_.Wanted()) AddTrayIcon();
+        tray_.AddAgain();  // a restarted shell has lost the icon
         return 0;
     }
     switch (message) {
         case WM_TIMER:
             if (wParam == kTickTimer) OnTick();
-            if (wParam == kTrayRetryTimer && tray_.AddIfRefused()) ::KillTimer(window_.get(), kTrayRetryTimer);
             return 0;
         case WM_MOUSEMOVE:
             CentreOnCursor();
@@ -192,12 +187,6 @@ LRESULT MarkerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         default:
             return ::DefWindowProcW(window_.get(), message, wParam, lParam);
     }
-}
-
-void MarkerWindow::AddTrayIcon() {
-    // A shell that is not up yet or too busy to answer (a start at log-on)
-    // refuses it, and says nothing when it is ready.
-    if (!tray_.Add()) ::SetTimer(window_.get(), kTrayRetryTimer, kTrayRetryMs, nullptr);
 }
 
 void MarkerWindow::OnTrayCallback(LPARAM callback) {

@@ -52,7 +52,6 @@ private:
     // While the marker is shown, every mouse report reaches it, also with the
     // pointer over another window (a ring's hole): it follows at input rate.
     void FollowMouseInput(bool follow);
-    void AddTrayIcon();
     void OnTrayCallback(LPARAM callback);
     // Moved to a monitor of another resolution: the glyph keeps its size in
     // points, drawn at the new one.

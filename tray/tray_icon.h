@@ -7,7 +7,9 @@
 #include <shellapi.h>
 
 #include <array>
+#include <memory>
 #include <string>
+#include <thread>
 
 class TrayIcon {
 public:
@@ -35,23 +37,32 @@ public:
     void SetTip(const std::wstring& text) { tip_ = text; }
     const std::wstring& Tip() const { return tip_; }
 
-    // Each answers whether the shell accepted the call. The icon is wanted
-    // from Add to Delete, whatever the shell answered.
+    // The first add, on the calling thread; answers whether the shell took
+    // it. A shell that refused it (busy, or not yet up at log-on) is asked
+    // again once a second on a thread of its own until it takes it: a shell
+    // call may wait seconds for the answer, and the caller's thread (the
+    // marker's) must never stand still for it. The icon is wanted from here
+    // to Delete, whatever the shell answered.
     bool Add();
-    // A shell that refused the add (busy, or not yet up at log-on) is asked
-    // again; one that took it after all, its answer late, is not asked twice.
-    bool AddIfRefused();
-    bool Modify();  // only while the shell has it
-    bool Delete();  // only while wanted
-    bool Wanted() const { return wanted_; }
+    // A restarted shell has lost the icon: asked again in the same way.
+    void AddAgain();
+    bool Modify();  // only while wanted
+    // Stops the asking, waiting for it briefly, and removes the icon, also
+    // when the shell never said it took it: it may have.
+    bool Delete();
 
     // The first-version record every shell call gets, built afresh: the tip
     // in the ANSI code page, cut whole to 63 bytes, a NUL, then spaces.
     NOTIFYICONDATAA Record() const;
 
 private:
+    struct Asking;  // shared with the thread that asks
+    void AskInTheBackground(bool now);
+    void StopAsking();
+
     bool wanted_ = false;
-    bool shown_ = false;  // the shell said it took it
+    std::shared_ptr<Asking> asking_;
+    std::thread asker_;
     HWND owner_ = nullptr;
     HICON icon_ = nullptr;
     std::wstring tip_;

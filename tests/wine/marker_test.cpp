@@ -6,7 +6,11 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdlib>
+#include <functional>
+#include <optional>
+#include <thread>
 #include <vector>
 
 #include "tray/tray_events.h"
@@ -106,20 +110,31 @@ void CALLBACK WhileTheMenuIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
     if (menuUp.ending == WM_CLOSE) ::EndMenu();
 }
 
-void Pump(ULONGLONG ms) {  // the marker's ticks and timers as the message loop would run them
-    for (const ULONGLONG end = ::GetTickCount64() + ms; ::GetTickCount64() < end; ::Sleep(1))
-        for (MSG m; ::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageW(&m);
+// The marker's ticks and timers as the message loop would run them; the longest one message held the thread up.
+ULONGLONG Pump(ULONGLONG ms) {
+    ULONGLONG longest = 0;
+    for (const ULONGLONG end = ::GetTickCount64() + ms; ::GetTickCount64() < end; ::Sleep(1)) {
+        for (MSG m; ::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) {
+            const ULONGLONG start = ::GetTickCount64();
+            ::DispatchMessageW(&m);
+            longest = std::max(longest, ::GetTickCount64() - start);
+        }
+    }
+    return longest;
 }
 
-struct {  // a shell found before Wine's: refuses the icon, then takes it answering too late; counts what it is asked
-    bool takes, has;
-    int asked, added;
+// A shell found before Wine's, on a thread of its own: it takes the icon or refuses it, answers the first add it
+// takes too late, may take seconds over the next call, and counts what it is asked.
+struct {
+    std::atomic<bool> takes, has;
+    std::atomic<int> asked, added, slowMs;
 } shell;
-LRESULT CALLBACK BusyShell(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK FakeShell(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message != WM_COPYDATA) return ::DefWindowProcW(window, message, w, l);
+    ::Sleep(shell.slowMs.exchange(0));
     const auto command = reinterpret_cast<const COPYDATASTRUCT*>(l)->dwData;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
-    const bool ok = shell.takes && (command == NIM_ADD ? !shell.has : shell.has);
-    ++shell.asked, shell.added += ok && command == NIM_ADD, shell.has = ok ? command != NIM_DELETE : shell.has;
+    const bool ok = shell.takes && (command == NIM_ADD ? !shell.has : shell.has.load());
+    ++shell.asked, shell.added += ok && command == NIM_ADD, shell.has = ok ? command != NIM_DELETE : shell.has.load();
     return ok && !(command == NIM_ADD && shell.added == 1);
 }
 
@@ -145,12 +160,7 @@ bool Above(HWND window, HWND below) {
 
 }  // namespace
 
-TEST(MarkerWindow, ComesBackAboveAWindowOverItNotAboveMenusTooltipsListsOrAnInsistingOneAndGetsItsIconFromTheShell) {
-    const WNDCLASSW busy{0,       BusyShell, 0,       0,       ::GetModuleHandleW(nullptr),
-                         nullptr, nullptr,   nullptr, nullptr, L"Shell_TrayWnd"};
-    ::RegisterClassW(&busy);
-    HWND fakeShell = ::CreateWindowExW(WS_EX_TOPMOST, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                       nullptr, nullptr);
+TEST(MarkerWindow, ComesBackAboveAWindowOverItButNotAboveMenusTooltipsListsOrAnInsistingOne) {
     Settings settings;
     settings.shown = true;
     MarkerWindow window(settings, {});
@@ -166,7 +176,7 @@ TEST(MarkerWindow, ComesBackAboveAWindowOverItNotAboveMenusTooltipsListsOrAnInsi
     HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountRaises, nullptr, ::GetCurrentThreadId());
     Pump(1500);
     EXPECT_EQ(std::make_pair(raises, ::GetWindow(marker, GW_HWNDPREV)), std::make_pair(1, HWND{})) << "on top, once";
-    shell.takes = true, insists = true, raises = 0;
+    insists = true, raises = 0;
     ::SetTimer(nullptr, 0, 30, RivalOnTop), Pump(2000);
     EXPECT_TRUE(raises >= 1 && raises <= 3) << raises << " raises before giving up";
     raises = 0, Pump(1000);
@@ -181,13 +191,42 @@ TEST(MarkerWindow, ComesBackAboveAWindowOverItNotAboveMenusTooltipsListsOrAnInsi
         EXPECT_TRUE(raises == 0 && Above(shown, marker)) << raises << " raises with a " << read << " above";
         ::DestroyWindow(shown);
     }
-    const int asked = (Pump(1100), shell.asked);  // a second after the add that was answered too late
-    Pump(1100);
-    EXPECT_EQ(std::make_pair(shell.added, shell.asked), std::make_pair(1, asked)) << "taken once, then left alone";
-    shell.has = false;  // a restarted shell has forgotten it
-    ::SendMessageW(marker, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(shell.has) << "and gets it back";
-    ::UnhookWindowsHookEx(hook), ::DestroyWindow(fakeShell);
+    ::UnhookWindowsHookEx(hook);
+}
+
+TEST(MarkerWindow, ABusySlowOrRestartedShellGetsTheIconOnceAndNeverHoldsTheMarkerUp) {
+    std::atomic<DWORD> shellThread = 0;
+    std::thread shellLoop([&] {
+        const WNDCLASSW fake{0, FakeShell, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Shell_TrayWnd"};
+        ::RegisterClassW(&fake);
+        HWND window = ::CreateWindowExW(0, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, 0);
+        shellThread = ::GetCurrentThreadId();
+        for (MSG m; ::GetMessageW(&m, nullptr, 0, 0) > 0;) ::DispatchMessageW(&m);
+        ::DestroyWindow(window);
+    });
+    while (!shellThread) ::Sleep(1);
+    Settings settings;
+    std::optional<MarkerWindow> marker(std::in_place, settings, std::function<void()>{});  // the first add refused
+    const auto follows = [&](int x) {                                                      // by its own ticks
+        RECT place{};
+        return ::SetCursorPos(x, 300), Pump(50), ::GetWindowRect(marker->Handle(), &place), place.left;
+    };
+    shell.slowMs = 4000;  // the retry a second later: four seconds to answer
+    const ULONGLONG stood = Pump(5500);
+    EXPECT_LT(stood, 50u) << "ms the marker stood still while the shell took four seconds";
+    shell.takes = true;  // and takes the icon, its answer late
+    const int asked = (Pump(2500), shell.asked);
+    EXPECT_EQ(std::make_pair((Pump(1100), shell.added.load()), shell.asked.load()), std::make_pair(1, asked))
+        << "taken once, then left alone";
+    EXPECT_NE(follows(200), follows(400)) << "following once the icon is taken";
+    shell.has = shell.takes = false, shell.added = 0;  // a restarted shell has forgotten it, and is busy
+    ::SendMessageW(marker->Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0), Pump(1100);
+    shell.takes = true;
+    for (int n = 0; n < 300 && !shell.has; ++n) Pump(10);
+    EXPECT_TRUE(shell.has) << "it gets it back";
+    marker.reset();  // its answer late again, the removal is still sent
+    EXPECT_FALSE(shell.has);
+    ::PostThreadMessageW(shellThread, WM_QUIT, 0, 0), shellLoop.join();
 }
 
 TEST(MarkerWindow, EachLookIsTheGlyphAtItsSizeCentredOnTheCursorAtEveryMouseReportWithTheRealCursorOnlyInARing) {
@@ -246,9 +285,18 @@ TEST(MarkerWindow, EachLookIsTheGlyphAtItsSizeCentredOnTheCursorAtEveryMouseRepo
     }
     UINT listening = 0;
     EXPECT_TRUE(!kCounts || GdiObjects() == objects) << objects << " GDI objects before, " << GdiObjects() << " after";
-    ::SendMessageW(marker.Handle(), WM_LBUTTONUP, 0, 0);
-    EXPECT_TRUE(::IsWindowVisible(marker.Handle())) << "a release alone ends a click elsewhere";
-    ::SendMessageW(marker.Handle(), WM_LBUTTONDOWN, 0, 0), ::SendMessageW(marker.Handle(), WM_LBUTTONUP, 0, 0);
+    const auto shownAfter = [&](std::initializer_list<UINT> clicks) {
+        for (const UINT message : clicks) ::SendMessageW(marker.Handle(), message, 0, 0);
+        return ::IsWindowVisible(marker.Handle()) != FALSE;
+    };
+    EXPECT_TRUE(shownAfter({WM_LBUTTONUP})) << "a release alone ends a click elsewhere";
+    EXPECT_FALSE(shownAfter({WM_LBUTTONDOWN, WM_LBUTTONUP})) << "a click hides it";
+    ::SendMessageW(marker.Handle(), kTrayCallbackMessage, 1, WM_LBUTTONUP);  // shown again from the tray
+    const UINT_PTR endsAMenu = ::SetTimer(nullptr, 0, 30, EndMenuSoon);
+    const std::size_t menus = menusSeen.size();
+    EXPECT_TRUE(shownAfter({WM_LBUTTONUP, WM_RBUTTONUP}) && menusSeen.size() == menus) << "releases alone, later";
+    ::KillTimer(nullptr, endsAMenu);
+    EXPECT_FALSE(shownAfter({WM_MBUTTONDOWN, WM_MBUTTONUP})) << "a middle click hides it too";
     EXPECT_EQ(std::make_pair(::GetRegisteredRawInputDevices(nullptr, &listening, sizeof(RAWINPUTDEVICE)), listening),
               std::make_pair(0u, 0u));
 }

@@ -13,7 +13,7 @@
 
 #include "app/settings_file.h"
 
-TEST(ProfileFile, ASaveThroughACopyKeepsEveryOtherLineAndLeavesNoCopy) {
+TEST(ProfileFile, ASaveThroughACopyKeepsEveryOtherLineWaitsForAHeldCopyAndLeavesNone) {
     const char* locale = std::getenv("LC_ALL");
     EXPECT_EQ(::GetACP() == 932, locale && std::string(locale).rfind("ja_JP", 0) == 0) << "932 in the Japanese run";
     // Shift-JIS lines the program does not own: "[メモ]", "発表者=山田", a value in its section; its own section
@@ -27,28 +27,42 @@ TEST(ProfileFile, ASaveThroughACopyKeepsEveryOtherLineAndLeavesNoCopy) {
     Settings settings;
     settings.top = -40000, settings.glyphIndex = 3, settings.shown = true;
     const std::filesystem::path copy = folder / L"a.ini.saving";
-    for (int save = 0; save < 2; ++save) {  // the second time, the file was deleted while the program ran
-        // The first time a scanner opens the new copy the moment it appears, without write or delete sharing, for
-        // 300 ms; the second time a crash has left a copy behind.
-        std::atomic<bool> scanned = save == 1;
-        std::thread scanner([&] {
-            for (const ULONGLONG end = ::GetTickCount64() + 3000; !scanned && ::GetTickCount64() < end;) {
-                HANDLE held = ::CreateFileW(copy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, 0);
-                if (held != INVALID_HANDLE_VALUE) ::Sleep(300), ::CloseHandle(held), scanned = true;
+    const std::string old = mine + "5\r\n[T]\r\nZ=9\r\n", values =
+                                                              "Top=-40000\r\nLeft=1000\r\nPointer Size=16\r\n"
+                                                              "Pointer Color=6\r\nTranslucence=5\r\n";
+    constexpr DWORD kReadOnly = FILE_SHARE_READ, kAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const struct {
+        bool stale;  // a crash left a copy, held from before the save; else the new copy is taken the moment it appears
+        DWORD access, sharing, heldMs;
+        bool saved;
+    } kHolders[] = {{false, GENERIC_READ, kReadOnly, 300, true},              // a scanner
+                    {false, GENERIC_READ | GENERIC_WRITE, kAll, 3000, true},  // a sync client
+                    {true, GENERIC_READ, kReadOnly, 300, true},
+                    {true, GENERIC_READ, kReadOnly | FILE_SHARE_DELETE, 300, true},
+                    {true, GENERIC_READ, kReadOnly, 3000, false}};  // past the wait
+    for (const auto& holder : kHolders) {
+        std::ofstream(file, std::ios::binary) << old;
+        if (holder.stale) std::ofstream(copy) << "[Window Design]\r\nTop=7\r\n";
+        if (holder.stale && holder.saved) std::filesystem::remove(file);  // deleted while the program ran
+        std::atomic<bool> held = false;
+        std::thread holding([&] {
+            for (const ULONGLONG end = ::GetTickCount64() + 3000; !held && ::GetTickCount64() < end;) {
+                HANDLE h = ::CreateFileW(copy.c_str(), holder.access, holder.sharing, nullptr, OPEN_EXISTING, 0, 0);
+                if (h != INVALID_HANDLE_VALUE) held = true, ::Sleep(holder.heldMs), ::CloseHandle(h);
             }
         });
-        if (save) std::ofstream(copy) << "[Window Design]\r\nTop=7\r\n";
-        EXPECT_TRUE(SaveSettings(settings, file.wstring()));
-        scanner.join();
-        EXPECT_TRUE(scanned) << "the scanner had the copy";
+        while (holder.stale && !held) ::Sleep(1);
+        EXPECT_EQ(SaveSettings(settings, file.wstring()), holder.saved) << holder.sharing << " " << holder.heldMs;
+        holding.join();
+        EXPECT_TRUE(held) << "it had the copy";
         std::ifstream saved(file, std::ios::binary);
         const std::string bytes(std::istreambuf_iterator<char>(saved), {});
         saved.close();
-        EXPECT_EQ(bytes, (save ? "[Window Design]\r\n" : mine + "3\r\n") +
-                             "Top=-40000\r\nLeft=1000\r\nPointer Size=16\r\nPointer Color=6\r\nTranslucence=5\r\n" +
-                             (save ? "Pointer Type=3\r\n" : "[T]\r\nZ=9\r\n") + "[Config]\r\nDisp Pointer=True\r\n");
-        EXPECT_FALSE(std::filesystem::exists(copy));
-        std::filesystem::remove(file);
+        EXPECT_EQ(bytes, !holder.saved ? old
+                         : holder.stale
+                             ? "[Window Design]\r\n" + values + "Pointer Type=3\r\n[Config]\r\nDisp Pointer=True\r\n"
+                             : mine + "3\r\n" + values + "[T]\r\nZ=9\r\n[Config]\r\nDisp Pointer=True\r\n");
+        EXPECT_TRUE(!holder.saved || !std::filesystem::exists(copy));
     }
     std::filesystem::remove_all(folder);
 }
