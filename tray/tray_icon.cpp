@@ -21,6 +21,8 @@ constexpr std::chrono::milliseconds kQuitWait{250};
 }  // namespace
 
 struct TrayIcon::Asking {
+    explicit Asking(const NOTIFYICONDATAA& icon) : record(icon) {}
+
     NOTIFYICONDATAA record;
     std::mutex mutex;
     std::condition_variable changed;
@@ -92,8 +94,7 @@ void TrayIcon::AskInTheBackground(bool now) {
         if (!asking_->done) return;  // asking already
     }
     if (asker_.joinable()) asker_.join();
-    asking_ = std::make_shared<Asking>();
-    asking_->record = Record();
+    asking_ = std::make_shared<Asking>(Record());
     asker_ = std::thread([asking = asking_, now] { asking->Run(now); });
 }
 
