@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <system_error>
 
 #include "platform/text.h"
 #include "tray/tray_events.h"
@@ -95,7 +96,11 @@ void TrayIcon::AskInTheBackground(bool now) {
     }
     if (asker_.joinable()) asker_.join();
     asking_ = std::make_shared<Asking>(Record());
-    asker_ = std::thread([asking = asking_, now] { asking->Run(now); });
+    try {
+        asker_ = std::thread([asking = asking_, now] { asking->Run(now); });
+    } catch (const std::system_error&) {  // no thread to be had: the icon is not asked for again
+        asking_.reset();
+    }
 }
 
 void TrayIcon::StopAsking() {

@@ -45,15 +45,11 @@ class Desktop:  # Xvfb and a private Wine prefix
     def xdo(self, *args):
         return self.run("xdotool", *map(str, args)).stdout
 
-    def peek(self, *args, wait=True):
-        # Its line, through a file (Wine's services would hold a pipe open); without waiting, itself once it said it.
+    def peek(self, *args):  # its line, through a file (Wine's services would hold a pipe open)
         (out := WORK / f"peek-{args[0]}.out").unlink(missing_ok=True)
         with open(out, "wb") as sink:
-            helper = subprocess.Popen(["wine", self.drive_c / "peek.exe", *map(str, args)], env=self.env, stdout=sink,
-                                      stderr=subprocess.DEVNULL)
-        if not wait:
-            return wait_for(f"peek {args[0]}", out.read_bytes) and helper
-        helper.wait(timeout=60)
+            subprocess.run(["wine", self.drive_c / "peek.exe", *map(str, args)], env=self.env, stdout=sink,
+                           stderr=subprocess.DEVNULL, timeout=60)
         return (out.read_bytes().decode("utf-16-le").splitlines() or [""])[0]
 
     def shown(self, *search):  # (x, y, width, height) of each mapped X window found
@@ -66,9 +62,6 @@ class Desktop:  # Xvfb and a private Wine prefix
 
     def menus(self, pid):  # of the process; the top one first: submenus open to its right
         return sorted(w for w in self.shown("--pid", pid, "--name", "^$") if w[2] > 1)
-
-    def app_pid(self):
-        return int(self.xdo("search", "--onlyvisible", "--name", f"^{APP}$", "getwindowpid"))
 
     def pixels(self, x, y, w, h):  # "(r,g,b)" of each, as the screen shows them
         shot = self.run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "-depth", "8", "txt:-").stdout
@@ -127,8 +120,7 @@ class Program:  # in a folder of its own on drive C:, when asked on a small disk
             (self.folder / "filler").write_bytes(b"\0" * (disk.f_bavail * disk.f_frsize - free_bytes))
 
     def start(self, wait=True):
-        # A 64-bit program under the 64-bit loader: where 32-bit programs run too, `wine` would start it from a
-        # 32-bit start.exe, and the process here would not be the program's.
+        # By the 64-bit loader: where 32-bit programs run too, `wine` would start it from a 32-bit start.exe.
         pe = EXE.read_bytes()[:4096]
         loader = "/usr/lib/wine/wine64" if pe[int.from_bytes(pe[60:64], "little") + 4:][:2] == b"\x64\x86" else "wine"
         process = subprocess.Popen([loader, self.folder / "Trailglint.exe"], cwd=self.folder, env=self.desktop.env,

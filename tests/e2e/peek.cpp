@@ -1,6 +1,5 @@
 // What the end-to-end tests cannot read or do through X, from inside the Wine session, said on one line in UTF-16:
-// peek foreground | msgbox CAPTION (its text) | close CLASS (posts WM_CLOSE) | hold FILE (open without delete
-// sharing, as a virus scanner would, until the helper is killed).
+// peek foreground | msgbox CAPTION (its text) | close CLASS (posts WM_CLOSE).
 #include <windows.h>
 
 #include <string>
@@ -21,17 +20,11 @@ int wmain(int argc, wchar_t** argv) {
         text = longest;
     } else if (command == L"close") {
         text = ::PostMessageW(::FindWindowW(target.c_str(), nullptr), WM_CLOSE, 0, 0) ? L"closing" : L"";
-    } else if (command == L"hold") {
-        text = ::CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                             0, nullptr) != INVALID_HANDLE_VALUE
-                   ? L"held"
-                   : L"";
     } else {
         return 2;
     }
     text += L"\n";
     DWORD written = 0;
     ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size() * 2), &written, nullptr);
-    if (text == L"held\n") ::Sleep(INFINITE);
     return 0;
 }

@@ -1,6 +1,7 @@
 // When the marker goes back above a window over it: each case a run of ticks, the rule's answer at each.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <sstream>
 #include <string>
@@ -8,17 +9,15 @@
 
 #include "pointer/topmost_rule.h"
 
-// A tick every 100 ms ("<": 99 ms, each "~": a second more), the windows above it nearest first (B, O: ordinary;
-// M: a menu; T: a tooltip; L: a drop-down list; A: away from the marker; C: cloaked; .: none), "!": a menu in
-// front, "+": raised.
+// Ticks 100 ms apart ("<": 99, "~": a second more); windows above, nearest first (B, O ordinary; M menu; T tooltip;
+// L drop-down list; A away from the marker; C cloaked); "!" a menu in front; "+" raised.
 TEST(TopmostRule, RaisesOverWhatCoversItGivesWayToWhatTheUserReadsAndToAWindowThatInsists) {
-    const std::map<char, WindowAbove> kWindows = {{'B', {1, L"ShareBar"}},
-                                                  {'O', {2, L"Notifier"}},
-                                                  {'M', {3, L"#32768"}},
-                                                  {'T', {4, L"tooltips_class32"}},
-                                                  {'L', {5, L"ComboLBox"}},
-                                                  {'A', {6, L"ShareBar", false}},
-                                                  {'C', {7, L"ShareBar", true, true}}};
+    const auto window = [](char c) {  // its letter is its handle
+        const std::map<char, const wchar_t*> kClasses = {
+            {'M', L"#32768"}, {'T', L"tooltips_class32"}, {'L', L"ComboLBox"}};
+        return WindowAbove{static_cast<std::uintptr_t>(c), kClasses.contains(c) ? kClasses.at(c) : L"Bar", c != 'A',
+                           c == 'C'};
+    };
     const std::pair<const char*, const char*> kCases[] = {
         {"an ordinary window, at most every 100 ms", "B+ <B B+"},
         {"a menu, a tooltip, a list, even behind another; a menu in front", "M T BL B! B+"},
@@ -34,10 +33,9 @@ TEST(TopmostRule, RaisesOverWhatCoversItGivesWayToWhatTheUserReadsAndToAWindowTh
         std::istringstream ticks(run);
         for (std::string tick; ticks >> tick;) {
             std::vector<WindowAbove> above;
-            ms += tick[0] == '<' ? 99 : 100;
-            for (const char c : tick) ms += c == '~' ? 1000 : 0;
+            ms += (tick[0] == '<' ? 99 : 100) + 1000 * std::count(tick.begin(), tick.end(), '~');
             for (const char c : tick)
-                if (kWindows.contains(c)) above.push_back(kWindows.at(c));
+                if (std::isupper(c)) above.push_back(window(c));
             EXPECT_EQ(rule.Raise(above, tick.find('!') != std::string::npos, ms), tick.back() == '+')
                 << name << ": " << tick << " at " << ms;
         }

@@ -1,5 +1,4 @@
-// The save through the real profile service, in the system's code page: the suite runs under code page 1252 and
-// under 932, as on Japanese Windows.
+// The save through the real profile service, in the system's code page (1252, and 932 as on Japanese Windows).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <thread>
 
 #include "app/settings_file.h"
@@ -23,46 +22,49 @@ TEST(ProfileFile, ASaveThroughACopyKeepsEveryOtherLineWaitsForAHeldCopyAndLeaves
         "Hint=\x83\x65\x83\x58\x83\x67\r\npointer TYPE=";
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"保存", file = folder / L"a.ini";
     std::filesystem::create_directories(folder);
-    std::ofstream(file, std::ios::binary) << mine + "5\r\n[T]\r\nZ=9\r\n";
-    Settings settings;
-    settings.top = -40000, settings.glyphIndex = 3, settings.shown = true;
+    const Settings settings{.top = -40000, .glyphIndex = 3, .shown = true};
     const std::filesystem::path copy = folder / L"a.ini.saving";
-    const std::string old = mine + "5\r\n[T]\r\nZ=9\r\n", values =
-                                                              "Top=-40000\r\nLeft=1000\r\nPointer Size=16\r\n"
-                                                              "Pointer Color=6\r\nTranslucence=5\r\n";
+    const std::string old = mine + "5\r\n[T]\r\nZ=9\r\n";
+    const std::string values = "Top=-40000\r\nLeft=1000\r\nPointer Size=16\r\nPointer Color=6\r\nTranslucence=5\r\n";
     constexpr DWORD kReadOnly = FILE_SHARE_READ, kAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    // Held by a scanner or a sync client, for a moment or past the wait: the new copy as it appears, a crash's, the
+    // file.
+    enum Held { kNewCopy, kStaleCopy, kFile };
     const struct {
-        bool stale;  // a crash left a copy, held from before the save; else the new copy is taken the moment it appears
+        Held held;
         DWORD access, sharing, heldMs;
         bool saved;
-    } kHolders[] = {{false, GENERIC_READ, kReadOnly, 300, true},              // a scanner
-                    {false, GENERIC_READ | GENERIC_WRITE, kAll, 3000, true},  // a sync client
-                    {true, GENERIC_READ, kReadOnly, 300, true},
-                    {true, GENERIC_READ, kReadOnly | FILE_SHARE_DELETE, 300, true},
-                    {true, GENERIC_READ, kReadOnly, 3000, false}};  // past the wait
+    } kHolders[] = {{kNewCopy, GENERIC_READ, kReadOnly, 300, true},
+                    {kNewCopy, GENERIC_READ | GENERIC_WRITE, kAll, 3000, true},
+                    {kStaleCopy, GENERIC_READ, kReadOnly, 300, true},
+                    {kStaleCopy, GENERIC_READ, kReadOnly, 3000, false},
+                    {kFile, GENERIC_READ, kReadOnly | FILE_SHARE_WRITE, 300, true},
+                    {kFile, GENERIC_READ, kReadOnly | FILE_SHARE_WRITE, 3000, false}};
     for (const auto& holder : kHolders) {
         std::ofstream(file, std::ios::binary) << old;
-        if (holder.stale) std::ofstream(copy) << "[Window Design]\r\nTop=7\r\n";
-        if (holder.stale && holder.saved) std::filesystem::remove(file);  // deleted while the program ran
+        if (holder.held == kStaleCopy) std::ofstream(copy) << "[Window Design]\r\nTop=7\r\n";
+        const bool deleted = holder.held == kStaleCopy && holder.saved;
+        if (deleted) std::filesystem::remove(file);  // while the program ran
         std::atomic<bool> held = false;
         std::thread holding([&] {
+            const std::filesystem::path& target = holder.held == kFile ? file : copy;
             for (const ULONGLONG end = ::GetTickCount64() + 3000; !held && ::GetTickCount64() < end;) {
-                HANDLE h = ::CreateFileW(copy.c_str(), holder.access, holder.sharing, nullptr, OPEN_EXISTING, 0, 0);
+                HANDLE h = ::CreateFileW(target.c_str(), holder.access, holder.sharing, nullptr, OPEN_EXISTING, 0, 0);
                 if (h != INVALID_HANDLE_VALUE) held = true, ::Sleep(holder.heldMs), ::CloseHandle(h);
             }
         });
-        while (holder.stale && !held) ::Sleep(1);
-        EXPECT_EQ(SaveSettings(settings, file.wstring()), holder.saved) << holder.sharing << " " << holder.heldMs;
+        while (holder.held != kNewCopy && !held) ::Sleep(1);
+        const ULONGLONG started = ::GetTickCount64();
+        EXPECT_EQ(SaveSettings(settings, file.wstring()), holder.saved) << holder.held << ", " << holder.heldMs;
+        EXPECT_LT(::GetTickCount64() - started, 2500u) << "a log-off is not kept waiting";
         holding.join();
-        EXPECT_TRUE(held) << "it had the copy";
-        std::ifstream saved(file, std::ios::binary);
-        const std::string bytes(std::istreambuf_iterator<char>(saved), {});
-        saved.close();
+        EXPECT_TRUE(held) << "it was held";
+        const std::string bytes = (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
         EXPECT_EQ(bytes, !holder.saved ? old
-                         : holder.stale
+                         : deleted
                              ? "[Window Design]\r\n" + values + "Pointer Type=3\r\n[Config]\r\nDisp Pointer=True\r\n"
                              : mine + "3\r\n" + values + "[T]\r\nZ=9\r\n[Config]\r\nDisp Pointer=True\r\n");
-        EXPECT_TRUE(!holder.saved || !std::filesystem::exists(copy));
+        EXPECT_TRUE((holder.held == kStaleCopy && !holder.saved) || !std::filesystem::exists(copy)) << "no copy left";
     }
     std::filesystem::remove_all(folder);
 }
