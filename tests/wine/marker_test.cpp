@@ -198,8 +198,8 @@ TEST(MarkerWindow, ABusySlowOrRestartedShellGetsTheIconOnceAndNeverHoldsTheMarke
     EXPECT_LT(Pump(5500), 50u) << "ms the marker stood still while the shell took four seconds";
     shell.takes = true;  // and takes the icon, its answer late
     const int asked = (Pump(2500), shell.asked);
-    EXPECT_EQ(std::make_pair((Pump(1100), shell.added.load()), shell.asked.load()), std::make_pair(1, asked))
-        << "taken once, then left alone";
+    Pump(1100);
+    EXPECT_EQ(std::make_pair(shell.added.load(), shell.asked.load()), std::make_pair(1, asked)) << "added, once";
     shell.has = shell.takes = false, shell.added = 0;  // a restarted shell has forgotten it, and is busy
     ::SendMessageW(marker->Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0), Pump(1100);
     shell.takes = true;
