@@ -37,8 +37,8 @@ std::vector<WindowAbove> WindowsAbove(HWND marker, const RECT& bounds) {
         RECT place{}, common{};
         ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
         ::GetWindowRect(window, &place);
-        above.push_back({reinterpret_cast<std::uintptr_t>(window), name.data(),
-                         ::IntersectRect(&common, &place, &bounds) != FALSE, Cloaked(window)});
+        const bool overlaps = ::IntersectRect(&common, &place, &bounds) != FALSE;
+        above.push_back({reinterpret_cast<std::uintptr_t>(window), name.data(), overlaps, overlaps && Cloaked(window)});
     }
     return above;
 }

@@ -41,7 +41,9 @@ struct TrayIcon::Asking {
             const bool taken = ::Shell_NotifyIconA(NIM_MODIFY, &record) || ::Shell_NotifyIconA(NIM_ADD, &record);
             lock.lock();
             if (abandoned) {  // the removal may have gone before the add landed
+                lock.unlock();
                 ::Shell_NotifyIconA(NIM_DELETE, &record);
+                lock.lock();
                 break;
             }
             if (taken) break;
