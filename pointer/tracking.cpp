@@ -53,6 +53,7 @@ bool MenuInFront() {
 }  // namespace
 
 void MarkerWindow::OnTick() {
+    CentreOnCursor();  // not while the menu is up
     // The keys go to the application in front, never to this thread's queue:
     // the keyboard as it is now, not this thread's view of it (which stops at
     // the last input message it read, the mouse reports among them). Each key
@@ -61,7 +62,6 @@ void MarkerWindow::OnTick() {
     const bool f9 = f9_.Pressed(::GetAsyncKeyState(VK_F9) < 0);
     const bool f12 = f12_.Pressed(::GetAsyncKeyState(VK_F12) < 0);
     if (menuOpen_ || unloaded_) return;
-    CentreOnCursor();
     if (settings_.shown) {
         KeepOnTop();
         if (f9) OpenMenu();
