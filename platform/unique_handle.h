@@ -55,6 +55,7 @@ using UniqueFile = UniqueHandle<HandleTraits<HANDLE, ::CloseHandle, -1>>;  // IN
 using UniqueWindow = UniqueHandle<HandleTraits<HWND, ::DestroyWindow>>;
 using UniqueMenu = UniqueHandle<HandleTraits<HMENU, ::DestroyMenu>>;  // its submenus go with it
 using UniqueCursor = UniqueHandle<HandleTraits<HCURSOR, ::DestroyCursor>>;
+using UniqueIcon = UniqueHandle<HandleTraits<HICON, ::DestroyIcon>>;
 using UniqueFont = UniqueHandle<HandleTraits<HFONT, ::DeleteObject>>;
 using UniqueBrush = UniqueHandle<HandleTraits<HBRUSH, ::DeleteObject>>;
 using UniqueRegion = UniqueHandle<HandleTraits<HRGN, ::DeleteObject>>;

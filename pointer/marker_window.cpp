@@ -19,10 +19,11 @@ constexpr wchar_t kClassName[] = L"TrailglintMarker";
 constexpr int kProgramIcon = 1;  // in the resource script
 constexpr UINT_PTR kTickTimer = 1;
 
-HICON ProgramIcon(int size) {
-    // Shared: the system frees it.
-    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
-                                           size, size, LR_DEFAULTCOLOR | LR_SHARED));
+// At exactly this size, drawn from the resource's nearest image: a shared
+// icon would be whichever size of it was loaded first, shrunk.
+UniqueIcon ProgramIcon(int size) {
+    return UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 // 32 x 32 and transparent in every pixel (AND mask set, XOR clear): over the
@@ -50,8 +51,10 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
         wc.style = CS_OWNDC;
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
-        wc.hIcon = ProgramIcon(::GetSystemMetrics(SM_CXICON));
-        wc.hIconSm = ProgramIcon(SmallIconSize(ScreenDpi()));
+        // Shared, so the system frees it; the small one it takes from the
+        // same resource at its own size.
+        wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, 0, 0,
+                                                   LR_DEFAULTCOLOR | LR_DEFAULTSIZE | LR_SHARED));
         wc.lpszClassName = kClassName;
         ::RegisterClassExW(&wc);
     }
@@ -82,7 +85,8 @@ MarkerWindow::MarkerWindow(Settings& settings, std::function<void()> saveSetting
     ChooseTranslucency(settings_.translucencyIndex);
     tray_.SetTip(L"Trailglint");
     tray_.SetOwner(window_.get());
-    tray_.SetIcon(ProgramIcon(SmallIconSize(ScreenDpi())));  // the taskbar's monitor
+    trayIcon_ = ProgramIcon(SmallIconSize(ScreenDpi()));  // the taskbar's monitor
+    tray_.SetIcon(trayIcon_.get());
     tray_.Add();
     reshapeHeld_ = false;
     CentreOnCursor();

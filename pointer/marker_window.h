@@ -89,6 +89,7 @@ private:
     UniqueWindow window_;
     HDC dc_ = nullptr;  // the window's own (CS_OWNDC), the font selected
     UniqueWindow menuOwner_;
+    UniqueIcon trayIcon_;  // outlives the tray icon that shows it
     TrayIcon tray_;
     CursorProbe cursor_;
     RECT bounds_{};  // where the window is; only this class moves it

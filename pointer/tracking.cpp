@@ -3,6 +3,9 @@
 #include <dwmapi.h>
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "pointer/dpi.h"
@@ -28,26 +31,46 @@ bool Cloaked(HWND window) {
     return query && SUCCEEDED(query(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked)) && cloaked != 0;
 }
 
-// The visible windows above the marker, nearest first: none while it is on top.
+// How many windows above the marker one tick looks at: the z-order may change
+// while it is walked (a window moved may be met twice), and most ticks find
+// none at all.
+constexpr int kMostLooked = 64;
+
+// A window that is shown over the marker's place, as the rule needs it; the
+// cheap facts first, the rest only for a window that overlaps.
+std::optional<WindowAbove> Look(HWND window, const RECT& bounds) {
+    RECT place{}, common{};
+    if (!::IsWindowVisible(window) || !::GetWindowRect(window, &place) || !::IntersectRect(&common, &place, &bounds))
+        return std::nullopt;
+    std::array<wchar_t, 64> name{};
+    ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    return WindowAbove{reinterpret_cast<std::uintptr_t>(window), name.data(),
+                       ::GetWindowThreadProcessId(window, nullptr),
+                       reinterpret_cast<std::uintptr_t>(::GetAncestor(window, GA_ROOTOWNER)), Cloaked(window)};
+}
+
+// The windows above the marker that overlap it, nearest first: none while it
+// is on top. Walked up from the marker, which sees only the few above it, not
+// every window on the desktop.
 std::vector<WindowAbove> WindowsAbove(HWND marker, const RECT& bounds) {
     std::vector<WindowAbove> above;
-    for (HWND window = ::GetWindow(marker, GW_HWNDPREV); window; window = ::GetWindow(window, GW_HWNDPREV)) {
-        if (!::IsWindowVisible(window)) continue;
-        std::array<wchar_t, 64> name{};
-        RECT place{}, common{};
-        ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-        ::GetWindowRect(window, &place);
-        const bool overlaps = ::IntersectRect(&common, &place, &bounds) != FALSE;
-        above.push_back({reinterpret_cast<std::uintptr_t>(window), name.data(), overlaps, overlaps && Cloaked(window)});
-    }
+    HWND window = ::GetWindow(marker, GW_HWNDPREV);
+    for (int looked = 0; window && looked < kMostLooked; ++looked, window = ::GetWindow(window, GW_HWNDPREV))
+        if (auto seen = Look(window, bounds)) above.push_back(std::move(*seen));
     return above;
 }
 
-// A menu of the application in front, of whatever class its windows are.
-bool MenuInFront() {
-    GUITHREADINFO front{};
-    front.cbSize = sizeof front;
-    return ::GetGUIThreadInfo(0, &front) && (front.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+// The application the user works in, and whether it has a menu up, of
+// whatever class its windows are.
+InFront ApplicationInFront() {
+    const HWND window = ::GetForegroundWindow();
+    if (!window) return {};
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const bool inMenu = ::GetGUIThreadInfo(thread, &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+    return {reinterpret_cast<std::uintptr_t>(window),
+            reinterpret_cast<std::uintptr_t>(::GetAncestor(window, GA_ROOTOWNER)), thread, inMenu};
 }
 
 }  // namespace
@@ -119,6 +142,11 @@ void MarkerWindow::KeepOnTop() {
     // Topmost is set once, and every topmost window shown later (a share bar,
     // a notification, the taskbar after a click) comes above.
     const std::vector<WindowAbove> above = WindowsAbove(window_.get(), bounds_);
-    const bool menuInFront = !above.empty() && MenuInFront();
-    if (topmostRule_.Raise(above, menuInFront, ::GetTickCount64())) MakeTopmost();
+    if (above.empty() && !topmostRule_.AnyInsisting()) return;
+    const InFront front = above.empty() ? InFront{} : ApplicationInFront();
+    const auto stillCovers = [&](std::uintptr_t id) {
+        const auto seen = Look(reinterpret_cast<HWND>(id), bounds_);
+        return seen && !seen->cloaked;
+    };
+    if (topmostRule_.Raise(above, front, ::GetTickCount64(), stillCovers)) MakeTopmost();
 }

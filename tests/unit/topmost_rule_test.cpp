@@ -5,24 +5,35 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pointer/topmost_rule.h"
 
-// Ticks 100 ms apart ("<": 99, "~": a second more); windows above, nearest first (B, O ordinary; M menu; T tooltip;
-// L drop-down list; A away from the marker; C cloaked); "!" a menu in front; "+" raised.
-TEST(TopmostRule, RaisesOverWhatCoversItGivesWayToWhatTheUserReadsAndToAWindowThatInsists) {
+// Ticks 100 ms apart ("<": 99, "~": a second more); windows above, nearest first: B, O another program's; M menu,
+// T tooltip, L drop-down list; C cloaked; F the front window, owned by its root R; P a popup of the front thread;
+// Q one of another thread owned by R; S the taskbar on the front thread, D a second one owned by R. Lower case: below
+// the marker but still over its place. "!" a menu in front; "+" raised.
+TEST(TopmostRule, RaisesOverWhatCoversItGivesWayToWhatTheUserReadsAndToEachWindowThatInsists) {
     const auto window = [](char c) {  // its letter is its handle
-        const std::map<char, const wchar_t*> kClasses = {
-            {'M', L"#32768"}, {'T', L"tooltips_class32"}, {'L', L"ComboLBox"}};
-        return WindowAbove{static_cast<std::uintptr_t>(c), kClasses.contains(c) ? kClasses.at(c) : L"Bar", c != 'A',
-                           c == 'C'};
+        const std::map<char, const wchar_t*> kClasses = {{'M', L"#32768"},
+                                                         {'T', L"tooltips_class32"},
+                                                         {'L', L"ComboLBox"},
+                                                         {'S', L"Shell_TrayWnd"},
+                                                         {'D', L"Shell_SecondaryTrayWnd"}};
+        const bool frontThread = std::string_view("FRPS").find(c) != std::string_view::npos;
+        const bool ownedByRoot = std::string_view("FQD").find(c) != std::string_view::npos;
+        return WindowAbove{static_cast<std::uintptr_t>(c), kClasses.contains(c) ? kClasses.at(c) : L"Bar",
+                           frontThread ? 7u : c, ownedByRoot ? std::uintptr_t{'R'} : std::uintptr_t(c), c == 'C'};
     };
     const std::pair<const char*, const char*> kCases[] = {
         {"an ordinary window, at most every 100 ms", "B+ <B B+"},
         {"a menu, a tooltip, a list, even behind another; a menu in front", "M T BL B! B+"},
-        {"away from the marker or cloaked", "AC CB+"},
-        {"takes the top back three times within 2 s: left above, past the 2 s, all over it", "B+ B+ B+ B ~~B OB"},
+        {"cloaked", "C CB+"},
+        {"the front window and its root, not what the front thread or root shows over them", "F+ R+ P BQ FP B+"},
+        {"the taskbar, also on the front thread or owned by its root", "S+ D+"},
+        {"takes the top back three times within 2 s: left above, past the 2 s", "B+ B+ B+ B ~~B"},
+        {"one insisting holds no other back, nor is fought again when under the marker", "B+ B+ B+ B OB+ b B OB+"},
         {"once it has gone, met again", "B+ B+ B+ B . B+"},
         {"three times, not within 2 s", "B+ ~B+ ~B+ B+ B"},
         {"each window's tries its own", "B+ B+ O+ B+ O+ B"},
@@ -36,7 +47,11 @@ TEST(TopmostRule, RaisesOverWhatCoversItGivesWayToWhatTheUserReadsAndToAWindowTh
             ms += (tick[0] == '<' ? 99 : 100) + 1000 * std::count(tick.begin(), tick.end(), '~');
             for (const char c : tick)
                 if (std::isupper(c)) above.push_back(window(c));
-            EXPECT_EQ(rule.Raise(above, tick.find('!') != std::string::npos, ms), tick.back() == '+')
+            const InFront front{'F', 'R', 7, tick.find('!') != std::string::npos};
+            const auto underMarker = [&](std::uintptr_t id) {
+                return tick.find(static_cast<char>(std::tolower(static_cast<int>(id)))) != std::string::npos;
+            };
+            EXPECT_EQ(rule.Raise(above, front, ms, underMarker), tick.back() == '+')
                 << name << ": " << tick << " at " << ms;
         }
     }

@@ -143,6 +143,7 @@ void CALLBACK RivalOnTop(HWND, UINT, UINT_PTR timer, DWORD) {
     ::KillTimer(nullptr, timer);
     ::SetWindowPos(rival, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
+void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR timer, DWORD) { ::KillTimer(nullptr, timer), ::EndMenu(); }
 LRESULT CALLBACK CountRaises(int code, WPARAM w, LPARAM l) {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(l);
     if (code == HC_ACTION && sent->hwnd == marker && sent->message == WM_WINDOWPOSCHANGING &&
@@ -151,18 +152,42 @@ LRESULT CALLBACK CountRaises(int code, WPARAM w, LPARAM l) {
     return ::CallNextHookEx(nullptr, code, w, l);
 }
 
+// Shown over the marker, wherever it is, as a notification would be: not activated; maybe somewhere else.
+HWND Over(const wchar_t* type, int offset = 0, HWND owner = nullptr) {
+    static const WNDCLASSW kPopup{0, ::DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Popup"};
+    static const ATOM registered = ::RegisterClassW(&kPopup);
+    HWND shown = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, type, L"", WS_POPUP, offset + 8, offset + 8, 1000,
+                                   740, owner, nullptr, nullptr, nullptr);
+    return ::ShowWindow(shown, SW_SHOWNA), static_cast<void>(registered), shown;
+}
+
+// A window made and served by a thread of its own, and gone with it; its owner's thread pumps meanwhile.
+class ThreadWindow {
+public:
+    explicit ThreadWindow(std::function<HWND()> make)
+        : loop_([this, make] {
+              thread_ = ::GetCurrentThreadId(), window_ = make();
+              for (MSG m; ::GetMessageW(&m, nullptr, 0, 0) > 0;) ::DispatchMessageW(&m);
+              ::DestroyWindow(window_);
+          }) {
+        while (!window_) Pump(1);
+    }
+    ~ThreadWindow() { ::PostThreadMessageW(thread_, WM_QUIT, 0, 0), loop_.join(); }
+    HWND get() const { return window_; }
+
+private:
+    std::atomic<DWORD> thread_ = 0;
+    std::atomic<HWND> window_ = nullptr;
+    std::thread loop_;
+};
+
 }  // namespace
 
-TEST(MarkerWindow, ComesBackAboveAWindowOverItButNotAboveAMenuAListAHiddenOneOrAnInsistingOne) {
+TEST(MarkerWindow, ComesBackAboveAnotherProgramsWindowButNotAboveWhatTheOneInFrontShowsNorFightsOneThatInsists) {
     Settings settings{.shown = true};
     MarkerWindow window(settings, {});
     marker = window.Handle(), CentredAt(window, 300, 300);
-    const auto over = [](const wchar_t* type) {  // shown over the marker as a notification would, not activated
-        HWND shown = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, type, L"", WS_POPUP, 250, 250, 100, 100,
-                                       nullptr, nullptr, nullptr, nullptr);
-        return ::ShowWindow(shown, SW_SHOWNA), shown;
-    };
-    rival = over(L"STATIC");
+    rival = Over(L"STATIC");
     HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountRaises, nullptr, ::GetCurrentThreadId());
     Pump(1500);
     EXPECT_EQ(std::make_pair(raises, ::GetWindow(marker, GW_HWNDPREV)), std::make_pair(1, HWND{})) << "on top, once";
@@ -171,15 +196,40 @@ TEST(MarkerWindow, ComesBackAboveAWindowOverItButNotAboveAMenuAListAHiddenOneOrA
     EXPECT_TRUE(raises >= 1 && raises <= 3) << raises << " raises before giving up";
     raises = 0, Pump(1000);
     EXPECT_TRUE(raises == 0 && ::GetWindow(marker, GW_HWNDPREV) == rival) << raises << " raises after giving up";
-    ::DestroyWindow(rival), insists = false;
-    for (const wchar_t* read : {L"#32768", L"ComboLBox", L"STATIC"}) {  // STATIC hidden
-        HWND shown = over(read);
-        if (read[0] == L'S') ::ShowWindow(shown, SW_HIDE);
-        raises = 0, Pump(300);
-        EXPECT_TRUE(raises == 0 && ::GetWindow(marker, GW_HWNDPREV) == shown) << raises << " raises, " << read;
+    HWND later = Over(L"STATIC");  // comes over both, and is met; the insisting one takes the top back, and is left
+    raises = 0, Pump(1000);
+    EXPECT_TRUE(raises == 1 && ::GetWindow(marker, GW_HWNDPREV) == rival) << raises << " raises over a later one";
+    ::DestroyWindow(rival), ::DestroyWindow(later), insists = false;
+    const auto givesWay = [&](HWND shown, ULONGLONG ms) {
+        raises = 0, Pump(ms);
+        return raises == 0 && ::GetWindow(marker, GW_HWNDPREV) == shown;
+    };
+    for (const int row : {0, 1, 2}) {  // a menu, a hidden window, one away from the marker
+        HWND shown = Over(row ? L"STATIC" : L"#32768", row == 2 ? -2000 : 0);
+        if (row == 1) ::ShowWindow(shown, SW_HIDE);
+        EXPECT_TRUE(givesWay(shown, 500)) << raises << " raises, row " << row;
         ::DestroyWindow(shown);
     }
-    ::UnhookWindowsHookEx(hook);
+    // In front, a captioned window of this thread: what it shows, of whatever class, is read; others' are met.
+    HWND front = ::CreateWindowExW(0, L"STATIC", L"In front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100, 200, 150,
+                                   nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(front), Pump(100);
+    HWND own = Over(L"Popup");  // its own, unowned: a toolkit's tooltip
+    EXPECT_TRUE(givesWay(own, 1000)) << raises << " raises over the front thread's popup";
+    ::DestroyWindow(own);
+    {
+        const ThreadWindow owned([&] { return Over(L"Popup", 0, front); });  // another thread's, owned by it
+        EXPECT_TRUE(givesWay(owned.get(), 1000)) << raises << " raises over its owned popup";
+    }
+    const ThreadWindow other([] { return Over(L"Popup"); });  // another program's: met, but not while a menu is up
+    EXPECT_EQ((givesWay(other.get(), 500), raises), 1);
+    rival = other.get(), ::SetTimer(nullptr, 0, 30, RivalOnTop), ::SetTimer(nullptr, 0, 1000, EndMenuNow);
+    const UniqueMenu menu(::CreatePopupMenu());
+    ::AppendMenuW(menu.get(), MF_STRING, 1, L"Item");
+    raises = 0, ::TrackPopupMenu(menu.get(), TPM_RETURNCMD, 900, 700, 0, front, nullptr);  // away from the marker
+    EXPECT_TRUE(raises == 0 && ::GetWindow(marker, GW_HWNDPREV) == other.get()) << raises << " raises under a menu";
+    // Wine sends the mouse's raw input to the foreground thread only: the desktop is in front again, as before.
+    ::SetForegroundWindow(::GetDesktopWindow()), ::DestroyWindow(front), ::UnhookWindowsHookEx(hook);
 }
 
 TEST(MarkerWindow, ABusySlowOrRestartedShellGetsTheIconOnceAndNeverHoldsTheMarkerUp) {
