@@ -337,8 +337,11 @@ TEST(MarkerWindow, EachLookIsTheGlyphAtItsSizeCentredAtEveryMouseReportAcrossMon
         return ::IsWindowVisible(marker.Handle()) != FALSE;
     };
     EXPECT_TRUE(shownAfter({WM_LBUTTONUP})) << "a release alone ends a click elsewhere";
+    const LONG width = (::GetWindowRect(marker.Handle(), &at), at.right - at.left);
     EXPECT_FALSE(shownAfter({WM_LBUTTONDOWN, WM_LBUTTONUP})) << "a click hides it";
-    ::SendMessageW(marker.Handle(), kTrayCallbackMessage, 1, WM_LBUTTONUP);  // shown again from the tray
+    SendDpi(marker.Handle(), 144);  // taken, hidden, to a monitor of another scale, then shown again on this one
+    ::SendMessageW(marker.Handle(), kTrayCallbackMessage, 1, WM_LBUTTONUP);  // from the tray
+    EXPECT_EQ((::GetWindowRect(marker.Handle(), &at), at.right - at.left), width);
     const UINT_PTR endsAMenu = ::SetTimer(nullptr, 0, 30, EndMenuSoon);
     const std::size_t menus = menusSeen.size();
     EXPECT_TRUE(shownAfter({WM_LBUTTONUP, WM_RBUTTONUP}) && menusSeen.size() == menus) << "releases alone, later";
