@@ -11,9 +11,10 @@
 
 class SettingsFile {
 public:
-    // Binds the object to the file, creating it empty when it does not exist
-    // or when recreate is true. A failed call leaves the binding as it was.
-    bool Bind(const std::wstring& path, bool recreate);
+    // Binds the object to the file, creating it empty when it does not exist;
+    // one that exists is never emptied. A failed call leaves the binding as it
+    // was.
+    bool Bind(const std::wstring& path);
 
     // Never recreates a file that vanished after Bind.
     bool Write(const std::wstring& section, const std::wstring& key, const std::wstring& value);

@@ -84,7 +84,7 @@ bool WriteAndCheck(const Settings& settings, const std::wstring& copy) {
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!written || !::FlushFileBuffers(written.get())) return false;
     SettingsFile readBack;
-    if (!readBack.Bind(copy, false)) return false;
+    if (!readBack.Bind(copy)) return false;
     const StoredValues values = ValuesOf(settings);
     for (std::size_t i = 0; i < kStoredKeys.size(); ++i) {
         if (readBack.Read(kStoredKeys[i].section, kStoredKeys[i].key) != values[i]) return false;
@@ -135,7 +135,7 @@ bool RemoveCopy(const std::wstring& copy, ULONGLONG until) {
 
 bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
     SettingsFile file;
-    file.Bind(path, false);  // a file deleted while the program ran comes back
+    file.Bind(path);  // a file deleted while the program ran comes back
     const StoredValues values = ValuesOf(settings);
     bool all = true;
     for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
@@ -149,7 +149,7 @@ bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
     try {
         // A read-only file is the user's word that it stays as it is (a replace
         // would not ask everywhere).
-        if (ReadOnly(path) || !SettingsFile().Bind(path, false)) return false;  // or no file, and none can be made
+        if (ReadOnly(path) || !SettingsFile().Bind(path)) return false;  // or no file, and none can be made
         // A copy left by a save that was cut short (a crash, a power cut) goes
         // first; one still held when the wait is over fails the save.
         copy = path + L".saving";
