@@ -56,6 +56,11 @@ std::int16_t SettingsFile::ReadNumber(const std::wstring& section, const std::ws
 }
 
 std::optional<Settings> LoadSettings(const std::wstring& path) {
+    // A save cut between the old file's removal and its copy's rename (where
+    // the drive has no replace in one step, such as a USB stick pulled) left
+    // the copy alone, whole: it was read back before the replace began. It
+    // becomes the file. Beside a file, a copy is a save's leftover and stays.
+    ::MoveFileExW((path + L".saving").c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
     SettingsFile file;
     file.Bind(path);
     StoredValues values;

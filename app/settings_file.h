@@ -33,8 +33,8 @@ private:
     bool bound_ = false;
 };
 
-// The file is created empty when missing. Empty when a stored value is one the
-// program cannot start with.
+// The file is created empty when missing, unless a save's copy was left alone
+// in its place. Empty when a stored value is one the program cannot start with.
 std::optional<Settings> LoadSettings(const std::wstring& path);
 
 // Puts the seven values in the file so that it is either the old file, whole,
