@@ -59,7 +59,8 @@ std::optional<Settings> LoadSettings(const std::wstring& path) {
     // A save cut between the old file's removal and its copy's rename (where
     // the drive has no replace in one step, such as a USB stick pulled) left
     // the copy alone, whole: it was read back before the replace began. It
-    // becomes the file. Beside a file, a copy is a save's leftover and stays.
+    // becomes the file. Beside a file, a copy is a save's leftover, which the
+    // next save removes.
     ::MoveFileExW((path + L".saving").c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
     SettingsFile file;
     file.Bind(path);
