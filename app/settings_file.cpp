@@ -18,10 +18,13 @@ bool FileExists(const std::wstring& path) {
 
 }  // namespace
 
-bool SettingsFile::Bind(const std::wstring& path, bool recreate) {
-    if (!FileExists(path) || recreate) {
+bool SettingsFile::Bind(const std::wstring& path) {
+    // A file that is there but cannot be looked at for a moment (a share that
+    // answers late, access refused) fails the binding rather than being made
+    // again: CREATE_NEW never opens a file that exists.
+    if (!FileExists(path)) {
         const UniqueFile created(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!created) return false;
     }
     path_ = path;
@@ -53,8 +56,14 @@ std::int16_t SettingsFile::ReadNumber(const std::wstring& section, const std::ws
 }
 
 std::optional<Settings> LoadSettings(const std::wstring& path) {
+    // A save cut between the old file's removal and its copy's rename (where
+    // the drive has no replace in one step, such as a USB stick pulled) left
+    // the copy alone, whole: it was read back before the replace began. It
+    // becomes the file. Beside a file, a copy is a save's leftover, which the
+    // next save removes.
+    ::MoveFileExW((path + L".saving").c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
     SettingsFile file;
-    file.Bind(path, false);
+    file.Bind(path);
     StoredValues values;
     for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
         values[i] = file.Read(kStoredKeys[i].section, kStoredKeys[i].key);

@@ -11,9 +11,10 @@
 
 class SettingsFile {
 public:
-    // Binds the object to the file, creating it empty when it does not exist
-    // or when recreate is true. A failed call leaves the binding as it was.
-    bool Bind(const std::wstring& path, bool recreate);
+    // Binds the object to the file, creating it empty when it does not exist;
+    // one that exists is never emptied. A failed call leaves the binding as it
+    // was.
+    bool Bind(const std::wstring& path);
 
     // Never recreates a file that vanished after Bind.
     bool Write(const std::wstring& section, const std::wstring& key, const std::wstring& value);
@@ -32,8 +33,8 @@ private:
     bool bound_ = false;
 };
 
-// The file is created empty when missing. Empty when a stored value is one the
-// program cannot start with.
+// The file is created empty when missing, unless a save's copy was left alone
+// in its place. Empty when a stored value is one the program cannot start with.
 std::optional<Settings> LoadSettings(const std::wstring& path);
 
 // Puts the seven values in the file so that it is either the old file, whole,

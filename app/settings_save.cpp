@@ -84,7 +84,7 @@ bool WriteAndCheck(const Settings& settings, const std::wstring& copy) {
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!written || !::FlushFileBuffers(written.get())) return false;
     SettingsFile readBack;
-    if (!readBack.Bind(copy, false)) return false;
+    if (!readBack.Bind(copy)) return false;
     const StoredValues values = ValuesOf(settings);
     for (std::size_t i = 0; i < kStoredKeys.size(); ++i) {
         if (readBack.Read(kStoredKeys[i].section, kStoredKeys[i].key) != values[i]) return false;
@@ -131,11 +131,47 @@ bool RemoveCopy(const std::wstring& copy, ULONGLONG until) {
     }
 }
 
+// The file a symbolic link (or a junction on the way) leads to, by its drive
+// or share name; the path itself where that cannot be asked. A hard link is
+// one file under several names: the name given is the one replaced.
+std::wstring FinalPath(const std::wstring& path) {
+    const UniqueFile file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    std::wstring final(MAX_PATH, L'\0');
+    const auto ask = [&] {  // the characters written, or the size needed (terminator included), or 0
+        return file ? ::GetFinalPathNameByHandleW(file.get(), final.data(), static_cast<DWORD>(final.size()),
+                                                  FILE_NAME_NORMALIZED | VOLUME_NAME_DOS)
+                    : 0;
+    };
+    DWORD chars = ask();
+    if (chars >= final.size()) {
+        final.resize(chars);
+        chars = ask();
+    }
+    if (chars == 0 || chars >= final.size()) return path;
+    final.resize(chars);
+    if (final.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + final.substr(8);
+    return final.starts_with(L"\\\\?\\") ? final.substr(4) : final;
+}
+
+// The copy in the file's place, keeping what the file carries and a copy
+// would not (its attributes, access rights and streams) where the file system
+// can. Tried only once nothing holds the file against its removal: a replace
+// that fails at a held file may leave a stray temporary file behind.
+bool Replace(const std::wstring& file, const std::wstring& copy) {
+    if (!UniqueFile(::CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr)))
+        return false;
+    return ::ReplaceFileW(file.c_str(), copy.c_str(), nullptr,
+                          REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr) ||
+           ::MoveFileExW(copy.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 }  // namespace
 
 bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
     SettingsFile file;
-    file.Bind(path, false);  // a file deleted while the program ran comes back
+    file.Bind(path);  // a file deleted while the program ran comes back
     const StoredValues values = ValuesOf(settings);
     bool all = true;
     for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
@@ -144,18 +180,22 @@ bool WriteSettingsInPlace(const Settings& settings, const std::wstring& path) {
 }
 
 bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
-    std::wstring copy;
+    std::wstring file, copy;
     const ULONGLONG until = ::GetTickCount64() + kHeldFileWaitMs;
     try {
+        if (!SettingsFile().Bind(path)) return false;  // no file, and none can be made
+        // Where a link leads (a synced folder's file linked beside the program):
+        // that file is saved, and the link stays a link.
+        file = FinalPath(path);
         // A read-only file is the user's word that it stays as it is (a replace
         // would not ask everywhere).
-        if (ReadOnly(path) || !SettingsFile().Bind(path, false)) return false;  // or no file, and none can be made
+        if (ReadOnly(file)) return false;
         // A copy left by a save that was cut short (a crash, a power cut) goes
         // first; one still held when the wait is over fails the save.
-        copy = path + L".saving";
+        copy = file + L".saving";
         if (!RemoveCopy(copy, until)) return false;
         const bool copied = UnlessHeldTooLong(until, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION},
-                                              [&] { return ::CopyFileW(path.c_str(), copy.c_str(), TRUE) != FALSE; });
+                                              [&] { return ::CopyFileW(file.c_str(), copy.c_str(), TRUE) != FALSE; });
         if (!copied) {
             const DWORD error = ::GetLastError();
             // A folder that takes no new file: the file itself is all there is.
@@ -166,10 +206,7 @@ bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
         // A scanner or a sync client opens a new file in its folder the moment
         // it appears: the copy is waited for as the file is.
         const auto written = [&] { return WriteAndCheck(settings, copy); };
-        const auto replace = [&] {
-            return ::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-                   FALSE;
-        };
+        const auto replace = [&] { return Replace(file, copy); };
         // Held without delete sharing, the file refuses the replace as a sharing violation, or as denied access
         // (the file is not read-only: that was asked first).
         if (UnlessHeldTooLong(until, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}, written) &&
@@ -177,6 +214,8 @@ bool SaveSettings(const Settings& settings, const std::wstring& path) noexcept {
             return true;
     } catch (...) {  // out of memory, or a file too large to read back: not saved
     }
-    if (!copy.empty()) RemoveCopy(copy, until);
+    // A replace cut after the file's removal leaves the copy as the only one:
+    // the next start takes it.
+    if (!copy.empty() && !Absent(file)) RemoveCopy(copy, until);
     return false;
 }

@@ -16,6 +16,9 @@ class Startup(DesktopTest):
                                           ("read-only folder, a file", settings(), "folder", rb"Top="),
                                           ("read-only file", settings(), "file", None),
                                           ("a full disk", FULL, 0, None),
+                                          ("a link to a file elsewhere", settings() + "[S]\r\nB=1\r\n", "link",
+                                           rb"(?s)Translucence=5\r\nTop=\d+\r\nLeft=\d+\r\n.*\[S\]\r\nB=1\r\n$"),
+                                          ("only a cut save's copy", settings(), "cut", rb"Top="),
                                           ("room for the copy, not for what it writes", FULL, 4096, None)]:
             with self.subTest(case):
                 program = Program(self.desktop, ini, free_bytes=trouble if isinstance(trouble, int) else None)
@@ -23,6 +26,10 @@ class Startup(DesktopTest):
                     subprocess.run(["chattr", "+i", program.folder], check=True)
                 elif trouble == "file":  # Wine's read-only attribute
                     program.ini.chmod(0o444)
+                elif trouble in ("link", "cut"):  # a link made from the Linux side stands in for mklink's
+                    linked = program.folder / ("Trailglint.ini.saving" if trouble == "cut" else "synced/a.ini")
+                    linked.parent.mkdir(exist_ok=True), program.ini.rename(linked)
+                    trouble == "link" and program.ini.symlink_to(linked)
                 process = program.start()
                 try:
                     self.assertTrue(wait_for("the marker", self.desktop.marker) if ini else not self.desktop.marker())
@@ -32,8 +39,9 @@ class Startup(DesktopTest):
                 finally:
                     self.tearDown()  # nothing left running for the next row
                     subprocess.run(["chattr", "-i", program.folder])
-                self.assertEqual(sorted(p.name for p in program.folder.iterdir() if p.name != "filler"),
+                self.assertEqual(sorted(p.name for p in program.folder.iterdir() if p.is_file() and p.name != "filler"),
                                  ["Trailglint.exe"] + ["Trailglint.ini"] * program.ini.exists(), "no copy left")
+                self.assertTrue(trouble != "link" or program.ini.is_symlink() and len(list(linked.parent.iterdir())) == 1)
                 if program.ini.exists():
                     self.assertRegex(program.ini.read_bytes(), saved or b"^%s$" % re.escape(ini.encode()), "else as it was")
 

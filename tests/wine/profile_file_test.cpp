@@ -64,7 +64,9 @@ TEST(ProfileFile, ASaveThroughACopyKeepsEveryOtherLineWaitsForAHeldCopyAndLeaves
                          : deleted
                              ? "[Window Design]\r\n" + values + "Pointer Type=3\r\n[Config]\r\nDisp Pointer=True\r\n"
                              : mine + "3\r\n" + values + "[T]\r\nZ=9\r\n[Config]\r\nDisp Pointer=True\r\n");
-        EXPECT_TRUE((holder.held == kStaleCopy && !holder.saved) || !std::filesystem::exists(copy)) << "no copy left";
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}),
+                  1 + (holder.held == kStaleCopy && !holder.saved))
+            << "no copy and no temporary file left";
     }
     std::filesystem::remove_all(folder);
 }
