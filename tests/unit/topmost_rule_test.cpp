@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <map>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -16,15 +15,13 @@
 // the marker but still over its place. "!" a menu in front; "+" raised.
 TEST(TopmostRule, RaisesOverWhatCoversItGivesWayToWhatTheUserReadsAndToEachWindowThatInsists) {
     const auto window = [](char c) {  // its letter is its handle
-        const std::map<char, const wchar_t*> kClasses = {{'M', L"#32768"},
-                                                         {'T', L"tooltips_class32"},
-                                                         {'L', L"ComboLBox"},
-                                                         {'S', L"Shell_TrayWnd"},
-                                                         {'D', L"Shell_SecondaryTrayWnd"}};
+        const wchar_t* const kClasses[] = {L"#32768",        L"tooltips_class32",       L"ComboLBox",
+                                           L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd", L"Bar"};
         const bool frontThread = std::string_view("FRPS").find(c) != std::string_view::npos;
         const bool ownedByRoot = std::string_view("FQD").find(c) != std::string_view::npos;
-        return WindowAbove{static_cast<std::uintptr_t>(c), kClasses.contains(c) ? kClasses.at(c) : L"Bar",
-                           frontThread ? 7u : c, ownedByRoot ? std::uintptr_t{'R'} : std::uintptr_t(c), c == 'C'};
+        return WindowAbove{static_cast<std::uintptr_t>(c),
+                           kClasses[std::min<std::size_t>(std::string_view("MTLSD").find(c), 5)], frontThread ? 7u : c,
+                           ownedByRoot ? std::uintptr_t{'R'} : std::uintptr_t(c), c == 'C'};
     };
     const std::pair<const char*, const char*> kCases[] = {
         {"an ordinary window, at most every 100 ms", "B+ <B B+"},
