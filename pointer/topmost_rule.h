@@ -35,7 +35,7 @@ inline bool ReadAtThePointer(const WindowAbove& window, const InFront& front) {
     if (name == L"#32768" || name == L"tooltips_class32" || name == L"ComboLBox" || front.inMenu) return true;
     if (front.window == 0 || window.id == front.window || window.id == front.root) return false;
     if (name == L"Shell_TrayWnd" || name == L"Shell_SecondaryTrayWnd") return false;
-    return window.thread == front.thread || (front.root != 0 && window.rootOwner == front.root);
+    return (front.thread != 0 && window.thread == front.thread) || (front.root != 0 && window.rootOwner == front.root);
 }
 
 class TopmostRule {
@@ -54,7 +54,8 @@ public:
     bool Raise(std::span<const WindowAbove> above, const InFront& front, std::uint64_t nowMs, StillCovers stillCovers) {
         std::erase_if(insisting_, [&](std::uintptr_t id) {
             const bool gone =
-                std::none_of(above.begin(), above.end(), [&](const auto& w) { return w.id == id; }) && !stillCovers(id);
+                std::none_of(above.begin(), above.end(), [&](const auto& w) { return w.id == id && !w.cloaked; }) &&
+                !stillCovers(id);
             if (gone)
                 std::erase_if(raises_, [&](const Raised& r) { return r.over == id; });  // met again should it return
             return gone;
@@ -78,12 +79,11 @@ public:
     }
 
     bool AnyInsisting() const { return !insisting_.empty(); }
-
-private:
     bool Insists(std::uintptr_t id) const {
         return std::find(insisting_.begin(), insisting_.end(), id) != insisting_.end();
     }
 
+private:
     struct Raised {
         std::uintptr_t over;
         std::uint64_t at;

@@ -2,10 +2,9 @@
 // showing and hiding the marker.
 #include <dwmapi.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <utility>
 #include <vector>
 
 #include "pointer/dpi.h"
@@ -31,32 +30,40 @@ bool Cloaked(HWND window) {
     return query && SUCCEEDED(query(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked)) && cloaked != 0;
 }
 
-// How many windows above the marker one tick looks at: the z-order may change
-// while it is walked (a window moved may be met twice), and most ticks find
-// none at all.
+// How many shown windows above the marker one tick looks at, and how many
+// windows at all it walks past: the z-order may change while it is walked (a
+// window moved may be met twice, or again and again), and most ticks find
+// none. Hidden windows (a program's tooltips before they show) pile up above
+// the marker while nothing raises it, and are passed over cheaply.
 constexpr int kMostLooked = 64;
+constexpr int kMostPassed = 4096;
 
-// A window that is shown over the marker's place, as the rule needs it; the
-// cheap facts first, the rest only for a window that overlaps.
-std::optional<WindowAbove> Look(HWND window, const RECT& bounds) {
+bool Overlaps(HWND window, const RECT& bounds) {
     RECT place{}, common{};
-    if (!::IsWindowVisible(window) || !::GetWindowRect(window, &place) || !::IntersectRect(&common, &place, &bounds))
-        return std::nullopt;
-    std::array<wchar_t, 64> name{};
-    ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-    return WindowAbove{reinterpret_cast<std::uintptr_t>(window), name.data(),
-                       ::GetWindowThreadProcessId(window, nullptr),
-                       reinterpret_cast<std::uintptr_t>(::GetAncestor(window, GA_ROOTOWNER)), Cloaked(window)};
+    return ::GetWindowRect(window, &place) && ::IntersectRect(&common, &place, &bounds);
 }
 
-// The windows above the marker that overlap it, nearest first: none while it
-// is on top. Walked up from the marker, which sees only the few above it, not
-// every window on the desktop.
+// What the rule needs of a shown window over the marker's place, asked only
+// of such a window.
+WindowAbove Described(HWND window) {
+    std::array<wchar_t, 64> name{};
+    ::GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    return {reinterpret_cast<std::uintptr_t>(window), name.data(), ::GetWindowThreadProcessId(window, nullptr),
+            reinterpret_cast<std::uintptr_t>(::GetAncestor(window, GA_ROOTOWNER)), Cloaked(window)};
+}
+
+// The shown windows above the marker that overlap it, nearest first: none
+// while it is on top. Walked up from the marker, which sees only the few
+// above it, not every window on the desktop.
 std::vector<WindowAbove> WindowsAbove(HWND marker, const RECT& bounds) {
     std::vector<WindowAbove> above;
     HWND window = ::GetWindow(marker, GW_HWNDPREV);
-    for (int looked = 0; window && looked < kMostLooked; ++looked, window = ::GetWindow(window, GW_HWNDPREV))
-        if (auto seen = Look(window, bounds)) above.push_back(std::move(*seen));
+    for (int looked = 0, passed = 0; window && looked < kMostLooked && passed < kMostPassed;
+         ++passed, window = ::GetWindow(window, GW_HWNDPREV)) {
+        if (!::IsWindowVisible(window)) continue;
+        ++looked;
+        if (Overlaps(window, bounds)) above.push_back(Described(window));
+    }
     return above;
 }
 
@@ -143,10 +150,13 @@ void MarkerWindow::KeepOnTop() {
     // a notification, the taskbar after a click) comes above.
     const std::vector<WindowAbove> above = WindowsAbove(window_.get(), bounds_);
     if (above.empty() && !topmostRule_.AnyInsisting()) return;
-    const InFront front = above.empty() ? InFront{} : ApplicationInFront();
+    // The application in front matters only where a window above may be met.
+    const bool anyToMeet = std::any_of(above.begin(), above.end(),
+                                       [&](const WindowAbove& window) { return !topmostRule_.Insists(window.id); });
+    const InFront front = anyToMeet ? ApplicationInFront() : InFront{};
     const auto stillCovers = [&](std::uintptr_t id) {
-        const auto seen = Look(reinterpret_cast<HWND>(id), bounds_);
-        return seen && !seen->cloaked;
+        const auto window = reinterpret_cast<HWND>(id);
+        return ::IsWindowVisible(window) && Overlaps(window, bounds_) && !Cloaked(window);
     };
     if (topmostRule_.Raise(above, front, ::GetTickCount64(), stillCovers)) MakeTopmost();
 }

@@ -181,7 +181,7 @@ struct ThreadWindow {
 TEST(MarkerWindow, ComesBackAboveAnotherProgramsWindowButNotAboveWhatTheOneInFrontShowsNorFightsOneThatInsists) {
     Settings settings{.shown = true};
     MarkerWindow window(settings, {});
-    marker = window.Handle(), CentredAt(window, 300, 300);
+    marker = window.Handle(), CentredAt(window, 300, 300), ::SetForegroundWindow(::GetDesktopWindow());
     HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountRaises, nullptr, ::GetCurrentThreadId());
     const auto givesWay = [&](HWND shown, ULONGLONG ms) {
         raises = 0, Pump(ms);
