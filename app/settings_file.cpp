@@ -63,7 +63,9 @@ std::optional<Settings> LoadSettings(const std::wstring& path) {
     // next save removes.
     ::MoveFileExW((path + L".saving").c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
     SettingsFile file;
-    file.Bind(path);
+    // One that is there but cannot be looked at for a moment: a failed start,
+    // never the defaults saved over it at the quit.
+    if (!file.Bind(path) && ::GetLastError() == ERROR_FILE_EXISTS) return std::nullopt;
     StoredValues values;
     for (std::size_t i = 0; i < kStoredKeys.size(); ++i)
         values[i] = file.Read(kStoredKeys[i].section, kStoredKeys[i].key);

@@ -150,6 +150,7 @@ std::wstring FinalPath(const std::wstring& path) {
     }
     if (chars == 0 || chars >= final.size()) return path;
     final.resize(chars);
+    if (final.size() >= MAX_PATH) return final;  // too long to be named without its prefix
     if (final.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + final.substr(8);
     return final.starts_with(L"\\\\?\\") ? final.substr(4) : final;
 }
@@ -157,10 +158,12 @@ std::wstring FinalPath(const std::wstring& path) {
 // The copy in the file's place, keeping what the file carries and a copy
 // would not (its attributes, access rights and streams) where the file system
 // can. Tried only once nothing holds the file against its removal: a replace
-// that fails at a held file may leave a stray temporary file behind.
+// that fails at a held file may leave a stray temporary file behind. A file
+// already gone (a replace cut after its removal) leaves the copy to be renamed.
 bool Replace(const std::wstring& file, const std::wstring& copy) {
     if (!UniqueFile(::CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr)))
+                                  OPEN_EXISTING, 0, nullptr)) &&
+        ::GetLastError() != ERROR_FILE_NOT_FOUND)
         return false;
     return ::ReplaceFileW(file.c_str(), copy.c_str(), nullptr,
                           REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr) ||
