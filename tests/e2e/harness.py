@@ -148,6 +148,7 @@ class DesktopTest(unittest.TestCase):  # a desktop for each class; each test end
     def tearDownClass(cls):
         cls.desktop.run("wineserver", "-k")
         cls.desktop.xvfb.terminate()
+        subprocess.run(["umount", cls.desktop.drive_c / "tg"], **QUIET)  # a small disk's, left by the last test
 
     def tearDown(self):
         self.desktop.run("wineserver", "-k")
