@@ -17,11 +17,10 @@ TEST(TopmostRule, RaisesOverWhatCoversItGivesWayToWhatTheUserReadsAndToEachWindo
     const auto window = [](char c) {  // its letter is its handle
         const wchar_t* const kClasses[] = {L"#32768",        L"tooltips_class32",       L"ComboLBox",
                                            L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd", L"Bar"};
-        const bool frontThread = std::string_view("FRPS").find(c) != std::string_view::npos;
-        const bool ownedByRoot = std::string_view("FQD").find(c) != std::string_view::npos;
+        const auto among = [c](std::string_view letters) { return letters.find(c) != letters.npos; };
         return WindowAbove{static_cast<std::uintptr_t>(c),
-                           kClasses[std::min<std::size_t>(std::string_view("MTLSD").find(c), 5)], frontThread ? 7u : c,
-                           ownedByRoot ? std::uintptr_t{'R'} : std::uintptr_t(c), c == 'C'};
+                           kClasses[std::min<std::size_t>(std::string_view("MTLSD").find(c), 5)],
+                           among("FRPS") ? 7u : c, among("FQD") ? std::uintptr_t{'R'} : std::uintptr_t(c), c == 'C'};
     };
     const std::pair<const char*, const char*> kCases[] = {
         {"an ordinary window, at most every 100 ms", "B+ <B B+"},
